@@ -1,0 +1,22 @@
+#include "workpages.h"
+
+#include "app/tabcontrol.h"
+
+void buildWorkPages(TabControl &tabs, PageContext &)
+{
+    tabs.addPage(QStringLiteral("Chip Sets"));
+    tabs.addPage(QStringLiteral("Char Sets"));
+    tabs.addPage(QStringLiteral("Face Sets"));
+    tabs.addPage(QStringLiteral("RPG95 zu RPG2K (Chip)"));
+    for (const char *name : {"SSTab2", "CSTab2"}) {
+        QWidget *page = tabs.addPage(QString::fromLatin1(name) == QLatin1String("SSTab2")
+                                         ? QStringLiteral("Screenshot zu Chip")
+                                         : QStringLiteral("Screenshot zu Char"));
+        auto *inner = new TabControl(page);
+        inner->setObjectName(QString::fromLatin1(name));
+        inner->setGeometry(0, 24, 689, 537);
+        inner->addPage(QStringLiteral("Quellbild"));
+        inner->addPage(QStringLiteral("Zielbild"));
+        inner->setCurrentIndex(0);
+    }
+}

@@ -1,0 +1,165 @@
+#include "picturefile.h"
+
+#include "embeddedassets.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QImageReader>
+#include <QSaveFile>
+#include <QtEndian>
+
+PictureError::PictureError(const QString &what)
+    : std::runtime_error(what.toStdString())
+{
+}
+
+namespace {
+
+// Large enough for any sheet or screenshot, small enough that a file claiming
+// absurd dimensions is refused before anything is allocated.
+constexpr int kAllocationLimitMb = 256;
+
+QString g_programFolder;
+
+QImage toWorkingFormat(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage readImage(QIODevice *device, const QByteArray &format, const QString &name)
+{
+    QImageReader reader(device, format);
+    reader.setDecideFormatFromContent(true);
+    reader.setAllocationLimit(kAllocationLimitMb);
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        throw PictureError(QStringLiteral("%1: %2").arg(name, reader.errorString()));
+    return toWorkingFormat(image);
+}
+
+void put16(QByteArray &out, int offset, quint16 value)
+{
+    qToLittleEndian<quint16>(value, out.data() + offset);
+}
+
+void put32(QByteArray &out, int offset, quint32 value)
+{
+    qToLittleEndian<quint32>(value, out.data() + offset);
+}
+
+// An uncompressed 24-bit BMP: file header, 40-byte info header, rows bottom-up
+// padded to four bytes.
+QByteArray encodeBmp24(const QImage &source)
+{
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    const int width = image.width();
+    const int height = image.height();
+    const int stride = (width * 3 + 3) & ~3;
+    const int headerSize = 14 + 40;
+    const qint64 total = qint64(headerSize) + qint64(stride) * height;
+
+    QByteArray out(int(total), '\0');
+    out[0] = 'B';
+    out[1] = 'M';
+    put32(out, 2, quint32(total));
+    put32(out, 10, headerSize);
+    put32(out, 14, 40);
+    put32(out, 18, quint32(width));
+    put32(out, 22, quint32(height));
+    put16(out, 26, 1);
+    put16(out, 28, 24);
+    put32(out, 30, 0);
+    put32(out, 34, quint32(qint64(stride) * height));
+    put32(out, 38, 2835);
+    put32(out, 42, 2835);
+
+    char *data = out.data() + headerSize;
+    for (int y = 0; y < height; ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(height - 1 - y));
+        char *row = data + qint64(stride) * y;
+        for (int x = 0; x < width; ++x) {
+            row[x * 3] = char(qBlue(line[x]));
+            row[x * 3 + 1] = char(qGreen(line[x]));
+            row[x * 3 + 2] = char(qRed(line[x]));
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QImage LoadPicture(const QString &path)
+{
+    if (path.isEmpty())
+        throw PictureError(QStringLiteral("no file name"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PictureError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    return readImage(&file, QByteArray(), path);
+}
+
+void SavePicture(const QImage &image, const QString &path)
+{
+    if (image.isNull())
+        throw PictureError(QStringLiteral("no picture to save"));
+    const QByteArray bytes = encodeBmp24(image);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw PictureError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        throw PictureError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    }
+    if (!file.commit())
+        throw PictureError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+}
+
+QByteArray templateResourceBytes(int id)
+{
+    if (id != 102 && id != 103 && id != 104)
+        return {};
+    return embeddedAsset(QStringLiteral("tpl%1.dib").arg(id));
+}
+
+QImage LoadResPicture(int id)
+{
+    const QByteArray dib = templateResourceBytes(id);
+    if (dib.size() < 40)
+        throw PictureError(QStringLiteral("no template resource %1").arg(id));
+
+    // The resource is a bitmap without its file header: put one in front, with
+    // the pixel offset after the info header and the palette.
+    const quint32 colours = qFromLittleEndian<quint32>(dib.constData() + 32);
+    const quint32 infoSize = qFromLittleEndian<quint32>(dib.constData());
+    QByteArray file(14, '\0');
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(file, 2, quint32(14 + dib.size()));
+    put32(file, 10, 14 + infoSize + 4 * (colours ? colours : 256));
+    file += dib;
+
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    return readImage(&buffer, "bmp", QStringLiteral("template %1").arg(id));
+}
+
+QString programFolder()
+{
+    if (!g_programFolder.isEmpty())
+        return g_programFolder;
+    return QCoreApplication::applicationDirPath();
+}
+
+void setProgramFolder(const QString &folder)
+{
+    g_programFolder = folder;
+}
+
+QString programFile(const QString &name)
+{
+    const QString folder = programFolder();
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
