@@ -1,12 +1,15 @@
 #include "workpages.h"
 
 #include "app/tabcontrol.h"
+#include "sets/charpage.h"
+#include "sets/chippage.h"
+#include "sets/facepage.h"
 
-void buildWorkPages(TabControl &tabs, PageContext &)
+void buildWorkPages(TabControl &tabs, PageContext &context)
 {
-    tabs.addPage(QStringLiteral("Chip Sets"));
-    tabs.addPage(QStringLiteral("Char Sets"));
-    tabs.addPage(QStringLiteral("Face Sets"));
+    new ChipPage(tabs.addPage(QStringLiteral("Chip Sets")), context);
+    new CharPage(tabs.addPage(QStringLiteral("Char Sets")), context);
+    new FacePage(tabs.addPage(QStringLiteral("Face Sets")), context);
     tabs.addPage(QStringLiteral("RPG95 zu RPG2K (Chip)"));
     for (const char *name : {"SSTab2", "CSTab2"}) {
         QWidget *page = tabs.addPage(QString::fromLatin1(name) == QLatin1String("SSTab2")

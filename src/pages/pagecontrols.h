@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class PictureView;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+class StretchImage;
+
+// Small builders for the controls of a work page, each placed at its pixel
+// position inside its container and named for tests and readers.
+QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption,
+                     int x, int y, int w, int h);
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text,
+                  int x, int y, int w, int h);
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
+                        const QString &toolTip, int x, int y, int w, int h);
+PictureView *makeView(QWidget *parent, const QString &name, int x, int y, int w, int h);
+StretchImage *makeStretchImage(QWidget *parent, const QString &name, int x, int y, int w, int h);

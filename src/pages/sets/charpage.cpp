@@ -1,0 +1,8 @@
+#include "charpage.h"
+
+#include "app/pagecontext.h"
+
+CharPage::CharPage(QWidget *page, PageContext &)
+    : QObject(page)
+{
+}

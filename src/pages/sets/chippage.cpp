@@ -1,0 +1,8 @@
+#include "chippage.h"
+
+#include "app/pagecontext.h"
+
+ChipPage::ChipPage(QWidget *page, PageContext &)
+    : QObject(page)
+{
+}

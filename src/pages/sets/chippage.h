@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+struct PageContext;
+
+// The "Chip Sets" work page.
+class ChipPage : public QObject
+{
+    Q_OBJECT
+public:
+    ChipPage(QWidget *page, PageContext &context);
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+struct PageContext;
+
+// The "Face Sets" work page.
+class FacePage : public QObject
+{
+    Q_OBJECT
+public:
+    FacePage(QWidget *page, PageContext &context);
+};
