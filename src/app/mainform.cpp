@@ -11,7 +11,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -41,7 +41,8 @@ MainForm::MainForm(Dialogs &dialogs, QWidget *parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zellforma"));
-    setWindowIcon(programIcon());
+    // Every window of the program carries the same icon.
+    QApplication::setWindowIcon(programIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
