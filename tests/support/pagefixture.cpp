@@ -92,9 +92,11 @@ FileDialog *PageFixture::fileDialog(const QString &name) const
     return static_cast<FileDialog *>(findNamed(name, "FileDialog"));
 }
 
-void PageFixture::clickButton(const QString &name)
+void PageFixture::clickButton(const QString &name, int times)
 {
-    QTest::mouseClick(button(name), Qt::LeftButton);
+    QPushButton *target = button(name);
+    for (int i = 0; i < times; ++i)
+        QTest::mouseClick(target, Qt::LeftButton);
 }
 
 void PageFixture::clickView(const QString &name)

@@ -49,8 +49,8 @@ public:
     PictureClip *clip(const QString &name) const;
     FileDialog *fileDialog(const QString &name) const;
 
-    // A left click on a button, or on a view (which gives it the focus).
-    void clickButton(const QString &name);
+    // Left clicks on a button, or one on a view (which gives it the focus).
+    void clickButton(const QString &name, int times = 1);
     void clickView(const QString &name);
 
     // Key presses sent to a view, `times` over.
