@@ -66,10 +66,19 @@ void PictureView::clearPicture()
     setPicture(QImage());
 }
 
+QImage PictureView::image() const
+{
+    if (!surfaceFits())
+        m_surface = freshSurface();
+    return m_surface;
+}
+
 void PictureView::PaintPicture(const QImage &source, int x, int y, int w, int h)
 {
     if (source.isNull() || w <= 0 || h <= 0)
         return;
+    if (!surfaceFits())
+        m_surface = freshSurface();
     QPainter painter(&m_surface);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(QRect(x, y, w, h), source);
@@ -158,7 +167,7 @@ void PictureView::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     // A hidden view gets its resize event only when first shown; what was
     // painted into it by then must survive.
-    if (m_surface.size() != QSize(scaleWidth(), scaleHeight()).expandedTo(QSize(1, 1)))
+    if (!surfaceFits())
         rebuildSurface();
 }
 
@@ -192,13 +201,25 @@ void PictureView::mouseReleaseEvent(QMouseEvent *event)
 
 void PictureView::rebuildSurface()
 {
+    m_surface = freshSurface();
+    update();
+}
+
+bool PictureView::surfaceFits() const
+{
+    return m_surface.size() == QSize(scaleWidth(), scaleHeight()).expandedTo(QSize(1, 1));
+}
+
+// The picture on the background colour, at the inner size.
+QImage PictureView::freshSurface() const
+{
     const QSize size = QSize(scaleWidth(), scaleHeight()).expandedTo(QSize(1, 1));
-    m_surface = QImage(size, QImage::Format_RGB32);
-    m_surface.fill(m_background);
+    QImage surface(size, QImage::Format_RGB32);
+    surface.fill(m_background);
     if (!m_picture.isNull()) {
-        QPainter painter(&m_surface);
+        QPainter painter(&surface);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(0, 0, m_picture);
     }
-    update();
+    return surface;
 }

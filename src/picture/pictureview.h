@@ -24,7 +24,7 @@ public:
 
     // Image: the drawing surface, the picture plus everything painted since,
     // at the view's own inner size.
-    QImage image() const { return m_surface; }
+    QImage image() const;
 
     // Draws the whole of `source` at (x, y) scaled to w x h, replacing the
     // pixels there; what falls outside the view is cut off.
@@ -65,9 +65,12 @@ protected:
 
 private:
     void rebuildSurface();
+    QImage freshSurface() const;
+    bool surfaceFits() const;
 
     QImage m_picture;
-    QImage m_surface;
+    // Built on first use where no resize event came yet (a view never shown).
+    mutable QImage m_surface;
     QColor m_background = Qt::white;
     QList<RectShape *> m_shapes;
     int m_tabIndex = 0;
