@@ -88,7 +88,9 @@ void TestCharPage::startState()
         QCOMPARE(fx.label(QString::fromLatin1(name))->text(), QStringLiteral("1"));
     QVERIFY(isEvenColour(fx.view(QStringLiteral("cPic3"))->image(), kTemplateFill));
     QCOMPARE(fx.view(QStringLiteral("cPic3"))->image().size(), QSize(288, 256));
-    QVERIFY(!fx.view(QStringLiteral("cPic1"))->hasPicture());
+    PictureView *source = fx.view(QStringLiteral("cPic1"));
+    QVERIFY(!source->hasPicture());
+    QCOMPARE(source->image().pixel(5, 5), source->palette().color(QPalette::Window).rgb());
     QVERIFY(fx.view(QStringLiteral("cPic4"))->isVisible());
     QVERIFY(!fx.view(QStringLiteral("cPic2"))->isVisible());
 }
@@ -416,7 +418,9 @@ void TestCharPage::loadFailure()
              QStringLiteral("Die Datei kann leider nicht geladen werden !"));
     QCOMPARE(fx.dialogs.fileRequests.constFirst().filter, QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
     QCOMPARE(fx.view(QStringLiteral("cPic3"))->image(), target);
-    QVERIFY(!fx.view(QStringLiteral("cPic1"))->hasPicture());
+    PictureView *source = fx.view(QStringLiteral("cPic1"));
+    QVERIFY(!source->hasPicture());
+    QCOMPARE(source->image().pixel(5, 5), source->palette().color(QPalette::Window).rgb());
 }
 
 void TestCharPage::saveAndNewTemplate()

@@ -11,7 +11,7 @@
 #include "picture/sheetfiles.h"
 #include "picture/stretchimage.h"
 
-#include <QApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
@@ -35,14 +35,21 @@ CharPage::CharPage(QWidget *page, PageContext &context)
     CellCopierControls c;
 
     c.source = makeView(page, QStringLiteral("cPic1"), 16, 32, 288, 256);
-    // The source is empty until loaded and shows the system's window colour.
-    c.source->setBackgroundColor(QApplication::palette().color(QPalette::Base));
+    // The source shows the window colour where it has no picture, also after
+    // the window's colours change.
+    c.source->setBackgroundColor(page->palette().color(QPalette::Window));
+    m_source = c.source;
+    m_source->installEventFilter(this);
     m_selector = c.source->addShape(QStringLiteral("csel"), 0, 0, 24, 32);
     c.selector = m_selector;
 
     c.target = makeView(page, QStringLiteral("cPic3"), 16, 296, 288, 256);
     c.target->setBackgroundColor(Qt::white);
-    c.target->setPicture(LoadResPicture(103));
+    try {
+        c.target->setPicture(LoadResPicture(103));
+    } catch (const PictureError &) {
+        // Without its template the target starts empty; "Neue Vorlage" says why.
+    }
     c.insertFrame = c.target->addShape(QStringLiteral("cins"), 0, 0, 24, 32);
 
     QGroupBox *sourceFrame = makeFrame(page, QStringLiteral("Frame3"), QStringLiteral("Quellbild"),
@@ -124,6 +131,13 @@ CharPage::CharPage(QWidget *page, PageContext &context)
     connect(save, &QPushButton::clicked, this, &CharPage::SaveZChar_Click);
     connect(loadTarget, &QPushButton::clicked, this, &CharPage::LoadZChar_Click);
     connect(fresh, &QPushButton::clicked, this, &CharPage::CNew_Click);
+}
+
+bool CharPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_source && event->type() == QEvent::PaletteChange)
+        m_source->setBackgroundColor(m_source->palette().color(QPalette::Window));
+    return QObject::eventFilter(watched, event);
 }
 
 QSize CharPage::sourceCell() const

@@ -4,6 +4,7 @@
 #include <QSize>
 
 class CellCopier;
+class PictureView;
 class QPushButton;
 class QWidget;
 class RectShape;
@@ -32,11 +33,15 @@ public slots:
     void CNew_Click();
     void CahrHelp_Click();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // The source cell of the current char mode: 24 x 32 (RPG2K) or 32 x 32 (RPG95).
     QSize sourceCell() const;
 
     PageContext &m_context;
+    PictureView *m_source = nullptr;
     RectShape *m_selector = nullptr;
     QPushButton *m_modeButton = nullptr;
     CellCopier *m_copier = nullptr;

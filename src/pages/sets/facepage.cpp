@@ -31,7 +31,11 @@ FacePage::FacePage(QWidget *page, PageContext &context)
     c.source = makeView(page, QStringLiteral("fpic1"), 16, 56, 192, 192);
     c.selector = c.source->addShape(QStringLiteral("fsel"), 0, 0, 48, 48);
     c.target = makeView(page, QStringLiteral("fpic3"), 16, 288, 192, 192);
-    c.target->setPicture(LoadResPicture(104));
+    try {
+        c.target->setPicture(LoadResPicture(104));
+    } catch (const PictureError &) {
+        // Without its template the target starts empty; "Neue Vorlage" says why.
+    }
     c.insertFrame = c.target->addShape(QStringLiteral("fins"), 0, 0, 48, 48);
 
     QGroupBox *sourceFrame = makeFrame(page, QStringLiteral("Frame5"), QStringLiteral("Quellbild"),
