@@ -182,6 +182,8 @@ void TestSheetFiles::save()
     const QImage saved = LoadPicture(written);
     QCOMPARE(saved, surface);
     QCOMPARE(saved.pixel(14, 14), qRgb(255, 0, 0));
+    if (loaded.isValid() && loaded.width() < 480)
+        QCOMPARE(saved.pixel(479, 255), qRgb(255, 255, 255));  // the view's background
     QCOMPARE(pic3->image(), surface);
 }
 
@@ -525,7 +527,6 @@ void TestSheetFiles::numberText_data()
     QTest::newRow("whole, German") << 30.0f << german << "30";
     QTest::newRow("whole, C") << 30.0f << QLocale::c() << "30";
     QTest::newRow("thousands without separator") << 1000.0f << german << "1000";
-    QTest::newRow("negative") << -2.5f << german << "-2,5";
 }
 
 void TestSheetFiles::numberText()

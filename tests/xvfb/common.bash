@@ -1,0 +1,76 @@
+# Shared by the scripts that drive the real program under Xvfb.
+# Usage: source common.bash; start_display; ... (the display stops on exit).
+
+require_tools() {
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "SKIP: $tool is not installed (apt-get install xvfb xdotool x11-utils imagemagick)"
+      exit 77
+    fi
+  done
+}
+
+XVFB_PID=""
+APP_PID=""
+
+stop_all() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+}
+
+# Starts Xvfb on the first free display from 90 up and exports DISPLAY.
+start_display() {
+  trap stop_all EXIT
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 1 50); do
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null
+    XVFB_PID=""
+  done
+  echo "FAIL: no Xvfb display could be started"
+  exit 1
+}
+
+# Starts the program and waits for its main window; sets APP_PID and WID.
+start_program() {
+  QT_QPA_PLATFORM=xcb "$1" >"$2/program.log" 2>&1 &
+  APP_PID=$!
+  WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zellforma$' | head -n 1)
+  if [ -z "$WID" ]; then
+    echo "FAIL: the window \"Zellforma\" did not appear"
+    cat "$2/program.log"
+    exit 1
+  fi
+  sleep 0.5
+}
+
+# Window position and size: sets WX, WY, WW, WH.
+window_geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=/G_\1=/p')"
+  WX=$G_X; WY=$G_Y; WW=$G_WIDTH; WH=$G_HEIGHT
+}
+
+# Waits up to $2 seconds for process $1 to end; prints its exit code.
+wait_exit() {
+  local pid=$1 limit=$2
+  for _ in $(seq 1 $((limit * 10))); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid"
+      echo $?
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo timeout
+}
