@@ -1,7 +1,7 @@
 // The four file operations of a work page, driven through the buttons of the
 // "Chip Sets" page: the files they write, the dialogs they show, and what
-// stays as it was when they fail or are cancelled. Also the picture clip and
-// the label numbers they rely on.
+// stays as it was when they fail or are cancelled. Also the numbers the
+// coordinate labels show.
 
 #include "pagefixture.h"
 #include "testpictures.h"
@@ -129,8 +129,6 @@ private slots:
     void newTemplate();
 
     // What the operations rely on
-    void pictureClip_data();
-    void pictureClip();
     void numberText_data();
     void numberText();
 };
@@ -459,58 +457,6 @@ void TestSheetFiles::newTemplate()
     // Only the view takes the template; the clip and preview catch up later.
     QCOMPARE(f.clip("picclip2")->picture(), before.targetClip);
     QCOMPARE(f.preview("img2")->picture(), before.targetPreview);
-}
-
-void TestSheetFiles::pictureClip_data()
-{
-    QTest::addColumn<QSize>("picture");  // empty: no picture
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<QSize>("stretch");  // empty: not stretched
-    QTest::addColumn<bool>("refused");
-
-    const QSize none;
-    QTest::newRow("inside") << QSize(64, 32) << QRect(16, 8, 16, 16) << none << false;
-    QTest::newRow("whole picture") << QSize(64, 32) << QRect(0, 0, 64, 32) << none << false;
-    QTest::newRow("stretched") << QSize(64, 32) << QRect(48, 16, 16, 16) << QSize(105, 105) << false;
-    QTest::newRow("no picture") << none << QRect(0, 0, 16, 16) << none << true;
-    QTest::newRow("no width") << QSize(64, 32) << QRect(0, 0, 0, 16) << none << true;
-    QTest::newRow("past the right edge") << QSize(64, 32) << QRect(56, 0, 16, 16) << none << true;
-    QTest::newRow("past the bottom edge") << QSize(64, 32) << QRect(0, 24, 16, 16) << none << true;
-    QTest::newRow("left of the picture") << QSize(64, 32) << QRect(-16, 0, 16, 16) << none << true;
-}
-
-void TestSheetFiles::pictureClip()
-{
-    QFETCH(QSize, picture);
-    QFETCH(QRect, rect);
-    QFETCH(QSize, stretch);
-    QFETCH(bool, refused);
-
-    const QImage image = picture.isValid() ? distinctColours(picture) : QImage();
-    PictureClip clip;
-    clip.setPicture(image);
-    clip.setClipX(rect.x());
-    clip.setClipY(rect.y());
-    clip.setClipHeight(rect.height());
-    clip.setClipWidth(rect.width());
-    if (stretch.isValid()) {
-        clip.setStretchX(stretch.width());
-        clip.setStretchY(stretch.height());
-    }
-
-    QImage piece;
-    bool threw = false;
-    try {
-        piece = clip.Clip();
-    } catch (const PictureError &) {
-        threw = true;
-    }
-    QCOMPARE(threw, refused);
-    if (refused)
-        return;
-    QCOMPARE(piece.size(), stretch.isValid() ? stretch : rect.size());
-    const QImage expected = stretch.isValid() ? image.copy(rect).scaled(stretch) : image.copy(rect);
-    QCOMPARE(piece.convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
 }
 
 void TestSheetFiles::numberText_data()
