@@ -20,11 +20,27 @@ namespace {
 // absurd dimensions is refused before anything is allocated.
 constexpr int kAllocationLimitMb = 256;
 
+// Picture coordinates are 16-bit throughout (clips, selectors, views).
+constexpr int kMaxSide = 32767;
+
 QString g_programFolder;
 
-QImage toWorkingFormat(const QImage &image)
+// Whether a picture of this size can be held in the working format within the
+// allocation limit. The reader's own limit counts the format on disk, which
+// for a 1-bit file is a thirty-second of the working picture.
+bool fitsWorkingFormat(const QSize &size)
 {
-    return image.convertToFormat(QImage::Format_RGB32);
+    if (size.width() < 1 || size.height() < 1 || size.width() > kMaxSide
+        || size.height() > kMaxSide)
+        return false;
+    return qint64(size.width()) * size.height() * 4 <= qint64(kAllocationLimitMb) * 1024 * 1024;
+}
+
+QImage toWorkingFormat(QImage image)
+{
+    // In place where the depth allows, so a large picture is not held twice.
+    image.convertTo(QImage::Format_RGB32);
+    return image;
 }
 
 QImage readImage(QIODevice *device, const QByteArray &format, const QString &name)
@@ -32,10 +48,17 @@ QImage readImage(QIODevice *device, const QByteArray &format, const QString &nam
     QImageReader reader(device, format);
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(kAllocationLimitMb);
+    // The header's size, before anything is allocated; the picture is checked
+    // again below for readers that cannot tell it in advance.
+    const QSize announced = reader.size();
+    if (announced.isValid() && !fitsWorkingFormat(announced))
+        throw PictureError(QStringLiteral("%1: picture too large").arg(name));
     QImage image;
     if (!reader.read(&image) || image.isNull())
         throw PictureError(QStringLiteral("%1: %2").arg(name, reader.errorString()));
-    return toWorkingFormat(image);
+    if (!fitsWorkingFormat(image.size()))
+        throw PictureError(QStringLiteral("%1: picture too large").arg(name));
+    return toWorkingFormat(std::move(image));
 }
 
 void put16(QByteArray &out, int offset, quint16 value)
