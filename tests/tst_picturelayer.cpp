@@ -8,6 +8,7 @@
 #include "picture/rectshape.h"
 #include "scripteddialogs.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -618,6 +619,13 @@ void TestPictureLayer::loadFailures_data()
     QTest::newRow("header only") << "short.bmp" << QByteArray("BM\x36\0\0\0\0\0\0\0\x36\0\0\0", 14);
     QTest::newRow("folder") << "folder" << QByteArray();
     QTest::newRow("no name") << "" << QByteArray();
+
+    // A whole, well-formed file, but wider than picture coordinates reach.
+    QByteArray wide;
+    QBuffer buffer(&wide);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(32768, 1, QImage::Format_RGB888).save(&buffer, "BMP");
+    QTest::newRow("32768 pixels wide") << "wide.bmp" << wide;
 }
 
 void TestPictureLayer::loadFailures()
