@@ -90,7 +90,7 @@ void TestCharPage::startState()
     QCOMPARE(fx.view(QStringLiteral("cPic3"))->image().size(), QSize(288, 256));
     PictureView *source = fx.view(QStringLiteral("cPic1"));
     QVERIFY(!source->hasPicture());
-    QCOMPARE(source->image().pixel(5, 5), source->palette().color(QPalette::Window).rgb());
+    QCOMPARE(source->image().pixel(5, 5), source->palette().color(QPalette::Base).rgb());
     QVERIFY(fx.view(QStringLiteral("cPic4"))->isVisible());
     QVERIFY(!fx.view(QStringLiteral("cPic2"))->isVisible());
 }
@@ -420,7 +420,7 @@ void TestCharPage::loadFailure()
     QCOMPARE(fx.view(QStringLiteral("cPic3"))->image(), target);
     PictureView *source = fx.view(QStringLiteral("cPic1"));
     QVERIFY(!source->hasPicture());
-    QCOMPARE(source->image().pixel(5, 5), source->palette().color(QPalette::Window).rgb());
+    QCOMPARE(source->image().pixel(5, 5), source->palette().color(QPalette::Base).rgb());
 }
 
 void TestCharPage::saveAndNewTemplate()

@@ -97,7 +97,7 @@ void TestChipPage::startState()
     PictureView *pic3 = f.view("pic3");
     QVERIFY(!pic1->hasPicture());
     // An empty source shows the window's colour.
-    QVERIFY(isEvenColour(pic1->image(), f.form().palette().color(QPalette::Window).rgb()));
+    QVERIFY(isEvenColour(pic1->image(), f.form().palette().color(QPalette::Base).rgb()));
     QVERIFY(isEvenColour(pic3->picture(), kTemplateColour));
     QVERIFY(isEvenColour(pic3->image(), kTemplateColour));
     QVERIFY(!f.view("pic2")->isVisible());

@@ -40,8 +40,6 @@ CellCopier::CellCopier(const CellCopierControls &controls, CellCopierNumbers num
     , m_controls(controls)
     , m_numbers(std::move(numbers))
 {
-    connect(m_controls.source, &PictureView::clicked, this, &CellCopier::sourceClick);
-    connect(m_controls.target, &PictureView::clicked, this, &CellCopier::targetClick);
 }
 
 void CellCopier::sourceClick()

@@ -1,19 +1,10 @@
 #pragma once
 
-#include <QObject>
-#include <QSize>
-
-class CellCopier;
-class PictureView;
-class QPushButton;
-class QWidget;
-class RectShape;
-class SheetFiles;
-struct PageContext;
+#include "setpage.h"
 
 // The "Char Sets" work page: copies figures cell by cell into an RPG2K char
 // set, with a selector that can be switched to the RPG95 char cell.
-class CharPage : public QObject
+class CharPage : public SetPage
 {
     Q_OBJECT
 public:
@@ -33,17 +24,9 @@ public slots:
     void CNew_Click();
     void CahrHelp_Click();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     // The source cell of the current char mode: 24 x 32 (RPG2K) or 32 x 32 (RPG95).
     QSize sourceCell() const;
 
-    PageContext &m_context;
-    PictureView *m_source = nullptr;
-    RectShape *m_selector = nullptr;
     QPushButton *m_modeButton = nullptr;
-    CellCopier *m_copier = nullptr;
-    SheetFiles *m_files = nullptr;
 };

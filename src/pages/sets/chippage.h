@@ -1,16 +1,10 @@
 #pragma once
 
-#include <QObject>
-
-class CellCopier;
-class PictureView;
-class QWidget;
-class SheetFiles;
-struct PageContext;
+#include "setpage.h"
 
 // The "Chip Sets" work page: builds an RPG2K chip set of 480 x 256 pixels from
 // 16 x 16 cells, copying pieces of seven sizes from a source picture.
-class ChipPage : public QObject
+class ChipPage : public SetPage
 {
     Q_OBJECT
 public:
@@ -29,13 +23,4 @@ public slots:
     void LoadZChip_Click();
     void New_Click();
     void chipHelp_Click();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    PageContext &m_context;
-    PictureView *m_source = nullptr;
-    CellCopier *m_copier = nullptr;
-    SheetFiles *m_files = nullptr;
 };

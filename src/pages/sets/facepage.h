@@ -1,15 +1,10 @@
 #pragma once
 
-#include <QObject>
-
-class CellCopier;
-class QWidget;
-class SheetFiles;
-struct PageContext;
+#include "setpage.h"
 
 // The "Face Sets" work page: copies 48 x 48 portraits cell by cell into an
 // RPG2K face set.
-class FacePage : public QObject
+class FacePage : public SetPage
 {
     Q_OBJECT
 public:
@@ -27,9 +22,4 @@ public slots:
     void LoadZFace_Click();
     void fNew_Click();
     void faceHelp_Click();
-
-private:
-    PageContext &m_context;
-    CellCopier *m_copier = nullptr;
-    SheetFiles *m_files = nullptr;
 };
