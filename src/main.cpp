@@ -3,6 +3,7 @@
 #include "windows/windowopeners.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -10,6 +11,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zellforma"));
+    // The small dialog font the fixed layouts were measured with.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
 
     // Qt's own dialogs speak German where the translations are installed.
     QTranslator qtTranslator;

@@ -1,7 +1,6 @@
 #include "tabcontrol.h"
 
 #include <QPainter>
-#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
 TabControl::TabControl(QWidget *parent)
@@ -57,13 +56,12 @@ void TabControl::resizeEvent(QResizeEvent *event)
 
 void TabControl::paintEvent(QPaintEvent *)
 {
+    // The page area in the window's own colour, with a plain frame.
     QPainter painter(this);
-    QStyleOptionTabWidgetFrame option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(0, kStripHeight - 1, 0, 0);
-    option.shape = QTabBar::RoundedNorth;
-    option.tabBarSize = m_bar->sizeHint();
-    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+    const QRect area = rect().adjusted(0, kStripHeight - 1, -1, -1);
+    painter.fillRect(area, palette().window());
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(area);
 }
 
 void TabControl::showCurrent()
