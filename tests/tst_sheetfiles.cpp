@@ -336,6 +336,7 @@ void TestSheetFiles::failedLoad_data()
         QTest::newRow(row + "text file") << load.button << load.message << "text";
         QTest::newRow(row + "missing file") << load.button << load.message << "missing";
         QTest::newRow(row + "empty file") << load.button << load.message << "empty";
+        QTest::newRow(row + "cut-off bitmap") << load.button << load.message << "cut";
     }
 }
 
@@ -354,6 +355,13 @@ void TestSheetFiles::failedLoad()
         QVERIFY(writeFile(chosen, "Das ist kein Bild.\n"));
     } else if (file == QLatin1String("empty")) {
         QVERIFY(writeFile(chosen, QByteArray()));
+    } else if (file == QLatin1String("cut")) {
+        // A whole sheet with its last rows missing must not load as a damaged one.
+        QImage sheet(480, 256, QImage::Format_RGB32);
+        sheet.fill(Qt::darkCyan);
+        SavePicture(sheet, chosen);
+        QFile bytes(chosen);
+        QVERIFY(bytes.resize(bytes.size() - 480 * 3 * 10));
     }
 
     f.clickWithFile(button, chosen);

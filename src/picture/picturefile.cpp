@@ -61,6 +61,44 @@ QImage readImage(QIODevice *device, const QByteArray &format, const QString &nam
     return toWorkingFormat(std::move(image));
 }
 
+// An uncompressed BMP must hold every row its header announces; Qt's reader
+// would fill the missing rows with black and report success, so a cut-off
+// file would quietly replace a sheet with a damaged one.
+bool bmpIsCutOff(QIODevice &device)
+{
+    const QByteArray head = device.peek(34);
+    if (head.size() < 34 || !head.startsWith("BM"))
+        return false;
+    const auto u16 = [&head](int at) { return qFromLittleEndian<quint16>(head.constData() + at); };
+    const auto u32 = [&head](int at) { return qFromLittleEndian<quint32>(head.constData() + at); };
+    const qint64 offset = u32(10);
+    const quint32 infoSize = u32(14);
+    qint64 width = 0;
+    qint64 height = 0;
+    int bits = 0;
+    quint32 compression = 0;
+    if (infoSize == 12) {
+        width = u16(18);
+        height = u16(20);
+        bits = u16(24);
+    } else if (infoSize >= 40) {
+        width = qint32(u32(18));
+        height = qint32(u32(22));
+        bits = u16(28);
+        compression = u32(30);
+    } else {
+        return false;
+    }
+    // Run-length and embedded formats have no size to check in advance.
+    if (compression != 0 && compression != 3 && compression != 6)
+        return false;
+    if (width <= 0 || bits <= 0 || bits > 32)
+        return false;
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    const qint64 needed = offset + stride * qAbs(height);
+    return device.size() < needed;
+}
+
 void put16(QByteArray &out, int offset, quint16 value)
 {
     qToLittleEndian<quint16>(value, out.data() + offset);
@@ -119,6 +157,8 @@ QImage LoadPicture(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw PictureError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    if (bmpIsCutOff(file))
+        throw PictureError(QStringLiteral("%1: the file is cut off").arg(path));
     return readImage(&file, QByteArray(), path);
 }
 
