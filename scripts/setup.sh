@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libfluidsynth-dev timgm6mb-soundfont
   libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick fonts-dejavu-core
+  xvfb xdotool imagemagick fonts-dejavu-core
 )
 
 missing=()

@@ -7,7 +7,7 @@ binary=$1
 build=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/common.bash"
-require_tools Xvfb xdotool xdpyinfo convert compare
+require_tools Xvfb xdotool convert compare import identify
 
 work=$(mktemp -d)
 trap 'stop_all; rm -rf "$work"' EXIT

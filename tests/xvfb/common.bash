@@ -4,7 +4,7 @@
 require_tools() {
   for tool in "$@"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
-      echo "SKIP: $tool is not installed (apt-get install xvfb xdotool x11-utils imagemagick)"
+      echo "SKIP: $tool is not installed (apt-get install xvfb xdotool imagemagick)"
       exit 77
     fi
   done
@@ -19,23 +19,31 @@ stop_all() {
   wait 2>/dev/null
 }
 
+SCREEN_W=1280
+SCREEN_H=1024
+
 # Starts Xvfb on the first free display from 90 up and exports DISPLAY.
+# Another run may pick the same number at the same moment: the display is
+# ours only if its lock file names our server.
 start_display() {
   trap stop_all EXIT
-  local n
+  local n owner
   for n in $(seq 90 140); do
     [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 1 50); do
-      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      owner=$( { tr -d ' \n' <"/tmp/.X$n-lock"; } 2>/dev/null )
+      if [ "$owner" = "$XVFB_PID" ] && DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
         export DISPLAY=":$n"
         return 0
       fi
-      kill -0 "$XVFB_PID" 2>/dev/null || break
       sleep 0.1
     done
     kill "$XVFB_PID" 2>/dev/null
+    wait "$XVFB_PID" 2>/dev/null
     XVFB_PID=""
   done
   echo "FAIL: no Xvfb display could be started"
@@ -59,18 +67,4 @@ start_program() {
 window_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=/G_\1=/p')"
   WX=$G_X; WY=$G_Y; WW=$G_WIDTH; WH=$G_HEIGHT
-}
-
-# Waits up to $2 seconds for process $1 to end; prints its exit code.
-wait_exit() {
-  local pid=$1 limit=$2
-  for _ in $(seq 1 $((limit * 10))); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid"
-      echo $?
-      return 0
-    fi
-    sleep 0.1
-  done
-  echo timeout
 }

@@ -12,28 +12,11 @@ set -u
 binary=${1:?usage: mainwindow.sh <zellforma binary> <build folder>}
 build=${2:?usage: mainwindow.sh <zellforma binary> <build folder>}
 
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed (Debian packages xvfb and xdotool); the real window is not tested."
-        exit 77
-    fi
-done
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/common.bash"
+require_tools Xvfb xdotool
 
-screen_w=1280
-screen_h=1024
-xvfb_pid=
-app_pid=
 log=$(mktemp)
-
-# shellcheck disable=SC2317  # called by the trap
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null
-    rm -f "$log"
-}
-trap cleanup EXIT
-
 fail() {
     echo "FAIL: $*"
     if [ -s "$log" ]; then
@@ -43,37 +26,14 @@ fail() {
     exit 1
 }
 
-# A free display from :90 upward. Another run may pick the same number at the
-# same moment: the display is ours only if the lock file names our server.
-display=
-for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-            break
-        fi
-        owner=$( { tr -d ' \n' <"/tmp/.X$n-lock"; } 2>/dev/null )
-        if [ "$owner" = "$xvfb_pid" ] && DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
-            display=":$n"
-            break
-        fi
-        sleep 0.1
-    done
-    [ -n "$display" ] && break
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=
-done
-[ -n "$display" ] || fail "no X display could be started"
-export DISPLAY=$display
+start_display
+trap 'stop_all; rm -f "$log"' EXIT
 echo "Xvfb on $DISPLAY"
 
 # No window manager: the window's own geometry is its client geometry.
 QT_QPA_PLATFORM=xcb "$binary" >"$log" 2>&1 &
-app_pid=$!
+APP_PID=$!
+app_pid=$APP_PID
 
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zellforma$' 2>/dev/null | head -n 1)
 [ -n "$wid" ] || fail "no visible window \"Zellforma\" within 20 s"
@@ -90,8 +50,8 @@ if [ "$menu_h" -lt 15 ] || [ "$menu_h" -gt 40 ]; then
     fail "window height $HEIGHT: 562 plus a menu bar of $menu_h pixels (expected 15 to 40)"
 fi
 # Centred on the screen, give or take a pixel of rounding.
-want_x=$(((screen_w - WIDTH) / 2))
-want_y=$(((screen_h - HEIGHT) / 2))
+want_x=$(((SCREEN_W - WIDTH) / 2))
+want_y=$(((SCREEN_H - HEIGHT) / 2))
 if [ $((X - want_x)) -lt -2 ] || [ $((X - want_x)) -gt 2 ] \
    || [ $((Y - want_y)) -lt -2 ] || [ $((Y - want_y)) -gt 2 ]; then
     fail "window at $X,$Y, expected centred at $want_x,$want_y"
@@ -123,7 +83,7 @@ if kill -0 "$app_pid" 2>/dev/null; then
 fi
 wait "$app_pid"
 code=$?
-app_pid=
+APP_PID=
 [ "$code" -eq 0 ] || fail "the program ended with exit code $code"
 
 echo "PASS: window 688 x 562 + menu bar $menu_h, centred; \"&Beenden\" ended the program with exit code 0"
