@@ -1,6 +1,7 @@
 #include "workpages.h"
 
 #include "app/tabcontrol.h"
+#include "rpg95/rpg95page.h"
 #include "sets/charpage.h"
 #include "sets/chippage.h"
 #include "sets/facepage.h"
@@ -10,7 +11,7 @@ void buildWorkPages(TabControl &tabs, PageContext &context)
     new ChipPage(tabs.addPage(QStringLiteral("Chip Sets")), context);
     new CharPage(tabs.addPage(QStringLiteral("Char Sets")), context);
     new FacePage(tabs.addPage(QStringLiteral("Face Sets")), context);
-    tabs.addPage(QStringLiteral("RPG95 zu RPG2K (Chip)"));
+    new Rpg95Page(tabs.addPage(QStringLiteral("RPG95 zu RPG2K (Chip)")), context);
     for (const char *name : {"SSTab2", "CSTab2"}) {
         QWidget *page = tabs.addPage(QString::fromLatin1(name) == QLatin1String("SSTab2")
                                          ? QStringLiteral("Screenshot zu Chip")

@@ -32,7 +32,8 @@ void SheetFiles::loadSource()
         if (name.isEmpty())
             return;
         m_setup.source->setPicture(LoadPicture(name));
-        m_setup.sourceClip->setPicture(m_setup.source->picture());
+        if (m_setup.sourceClip)
+            m_setup.sourceClip->setPicture(m_setup.source->picture());
         if (m_setup.runSourceUpdate)
             m_setup.runSourceUpdate();
     } catch (const PictureError &) {

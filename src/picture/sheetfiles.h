@@ -16,6 +16,8 @@ class PictureView;
 struct SheetFilesSetup
 {
     PictureView *source = nullptr;
+    // Null where the page's source update takes the loaded picture from the
+    // source view itself.
     PictureClip *sourceClip = nullptr;
     std::function<void()> runSourceUpdate;  // the page's source update; may throw
     PictureView *target = nullptr;

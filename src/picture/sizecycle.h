@@ -27,3 +27,9 @@ bool stepSize(RectShape &shape, const SizeCycle &cycle, qint16 *mode);
 // The size a mode names (the `to` of its row); an empty size for a mode the
 // cycle does not know.
 QSize sizeForMode(const SizeCycle &cycle, qint16 mode);
+
+// The selection sizes of the "Chip Sets" page and of the RPG95 page, stepped by
+// their "Sel-Grösse ändern"; the mode of a row also names the clip size the
+// page's update routines cut. The two differ only in their largest size.
+const SizeCycle &chipSizeCycle();
+const SizeCycle &rpg95SizeCycle();

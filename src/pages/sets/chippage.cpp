@@ -6,22 +6,6 @@
 
 namespace {
 
-// The selection sizes of this page, stepped by "Sel-Grösse ändern"; the mode
-// of a row also names the clip size both update routines cut.
-const SizeCycle &chipSizes()
-{
-    static const SizeCycle cycle = {
-        {QSize(16, 16), QSize(16, 32), 1},
-        {QSize(16, 32), QSize(32, 16), 2},
-        {QSize(32, 16), QSize(32, 32), 3},
-        {QSize(32, 32), QSize(48, 48), 4},
-        {QSize(48, 48), QSize(64, 64), 5},
-        {QSize(64, 64), QSize(96, 96), 6},
-        {QSize(96, 96), QSize(16, 16), 7},
-    };
-    return cycle;
-}
-
 constexpr QSize kCell(16, 16);
 const QPoint kMaximum(464, 240);
 
@@ -56,7 +40,7 @@ ChipPage::ChipPage(QWidget *page, PageContext &context)
                                          16, 200, 105, 25);
 
     PageState &state = context.state;
-    const auto clipSize = [&state] { return sizeForMode(chipSizes(), state.ChipSelSize); };
+    const auto clipSize = [&state] { return sizeForMode(chipSizeCycle(), state.ChipSelSize); };
     CellCopierNumbers numbers;
     numbers.sourceStep = [] { return kCell; };
     numbers.targetStep = kCell;
@@ -86,8 +70,8 @@ void ChipPage::chipHelp_Click() { openHelp(); }
 
 void ChipPage::selgr_Click()
 {
-    stepSize(*m_controls.selector, chipSizes(), &m_context.state.ChipSelSize);
+    stepSize(*m_controls.selector, chipSizeCycle(), &m_context.state.ChipSelSize);
     // The insert frame steps on its own; only its step runs the source update.
-    if (stepSize(*m_controls.insertFrame, chipSizes(), nullptr))
+    if (stepSize(*m_controls.insertFrame, chipSizeCycle(), nullptr))
         ChipUpdateSourceSelection();
 }

@@ -36,7 +36,7 @@ QPushButton *button(QWidget *parent, const ButtonPlace &b)
 
 QGroupBox *frame(QWidget *parent, const Place &p, const char *caption)
 {
-    return makeFrame(parent, name(p.name), QString::fromLatin1(caption), p.x, p.y, p.w, p.h);
+    return makeFrame(parent, name(p.name), QString::fromUtf8(caption), p.x, p.y, p.w, p.h);
 }
 
 } // namespace
@@ -61,7 +61,7 @@ SetPage::SetPage(QWidget *page, PageContext &context, const SetPageLayout &layou
         // Without its template the target starts empty; "Neue Vorlage" says why.
     }
 
-    m_sourceFrame = frame(page, layout.sourceFrame, "Quellbild");
+    m_sourceFrame = frame(page, layout.sourceFrame, layout.sourceFrameCaption);
     c.sourceColumn = label(m_sourceFrame, layout.sourceColumn);
     c.sourceRow = label(m_sourceFrame, layout.sourceRow);
     c.sourceHolder = view(m_sourceFrame, layout.sourceHolder);
@@ -71,7 +71,7 @@ SetPage::SetPage(QWidget *page, PageContext &context, const SetPageLayout &layou
     m_loadSource = button(m_sourceFrame, layout.loadSource);
     m_help = button(m_sourceFrame, layout.help);
 
-    m_targetFrame = frame(page, layout.targetFrame, "Zielbild");
+    m_targetFrame = frame(page, layout.targetFrame, layout.targetFrameCaption);
     c.targetColumn = label(m_targetFrame, layout.targetColumn);
     c.targetRow = label(m_targetFrame, layout.targetRow);
     c.targetHolder = view(m_targetFrame, layout.targetHolder);
@@ -98,7 +98,8 @@ SetPage::SetPage(QWidget *page, PageContext &context, const SetPageLayout &layou
     files.targetClip = c.targetClip;
     files.templateId = layout.templateId;
     files.loadSourceDialog = new FileDialog(name(layout.loadSourceDialog),
-                                            QStringLiteral("Quellbild laden"), QString(), QString(), this);
+                                            QString::fromUtf8(layout.loadSourceTitle), QString(),
+                                            QString(), this);
     files.saveDialog = new FileDialog(name(layout.saveDialog), QStringLiteral("Zielbild speichern"),
                                       name(layout.saveFilter), name(layout.saveStartName), this);
     files.loadTargetDialog = new FileDialog(name(layout.loadTargetDialog),
@@ -108,10 +109,15 @@ SetPage::SetPage(QWidget *page, PageContext &context, const SetPageLayout &layou
     files.templateMessage = QString::fromUtf8(layout.templateMessage);
 }
 
-void SetPage::startCopier(CellCopierNumbers numbers)
+void SetPage::startCopier(CellCopierNumbers numbers, std::function<void()> takeLoadedSource)
 {
     m_copier = new CellCopier(m_controls, std::move(numbers), this);
-    m_fileSetup.runSourceUpdate = [copier = m_copier] { copier->runSourceSelection(); };
+    if (takeLoadedSource) {
+        m_fileSetup.sourceClip = nullptr;
+        m_fileSetup.runSourceUpdate = std::move(takeLoadedSource);
+    } else {
+        m_fileSetup.runSourceUpdate = [copier = m_copier] { copier->runSourceSelection(); };
+    }
     m_files = new SheetFiles(m_context.dialogs, m_fileSetup, this);
 }
 

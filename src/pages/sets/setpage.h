@@ -58,10 +58,14 @@ struct SetPageLayout
     const char *saveStartName;
     int templateId;
     const char *loadSourceMessage, *loadTargetMessage, *templateMessage;
+
+    const char *sourceFrameCaption = "Quellbild";
+    const char *targetFrameCaption = "Zielbild";
+    const char *loadSourceTitle = "Quellbild laden";
 };
 
-// What the three set pages share: their controls built from a layout, the cell
-// copier and the four file operations. A page adds its own numbers, its named
+// What the three set pages and the RPG95 page share: their controls built
+// from a layout, the cell copier and the four file operations. A page adds its own numbers, its named
 // handlers and whatever else is its own.
 class SetPage : public QObject
 {
@@ -69,8 +73,11 @@ class SetPage : public QObject
 protected:
     SetPage(QWidget *page, PageContext &context, const SetPageLayout &layout);
 
-    // Finishes the page once its numbers are known.
-    void startCopier(CellCopierNumbers numbers);
+    // Finishes the page once its numbers are known. A page that makes more of
+    // a loaded source than the cell copier's source clip hands in the routine
+    // that takes the picture from the source view instead; it runs after every
+    // successful source load, in place of the source update.
+    void startCopier(CellCopierNumbers numbers, std::function<void()> takeLoadedSource = {});
 
     // Connects the views and buttons to the page's named handlers.
     template<typename Page>
