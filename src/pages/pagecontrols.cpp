@@ -3,6 +3,7 @@
 #include "picture/pictureview.h"
 #include "picture/stretchimage.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -32,6 +33,14 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     button->setObjectName(name);
     button->setToolTip(toolTip);
     button->setGeometry(x, y, w, h);
+    // The fixed button widths were measured with a narrower font than the
+    // one here: a caption that would run into the bevel gets a smaller size.
+    QFont font = button->font();
+    const int room = w - 8;
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(caption) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != button->font())
+        button->setFont(font);
     // Buttons do not take the focus from the picture views by a click.
     button->setFocusPolicy(Qt::TabFocus);
     return button;

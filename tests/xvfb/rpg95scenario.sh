@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The RPG95 page through the real program with real key and mouse events and
+# the real file dialogs: go to its tab, load a 256 x 1024 RPG95 chip set,
+# switch to section 3, paste a piece and save; the saved sheet must hold the
+# piece of section 3 where the insert frame was.
+set -u
+binary=$1
+build=$2
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/common.bash"
+require_tools Xvfb xdotool convert compare import identify
+
+work=$(mktemp -d)
+trap 'stop_all; rm -rf "$work"' EXIT
+convert -size 256x1024 -seed 11 plasma: -type TrueColor "BMP3:$work/rpg95.bmp"
+
+start_display
+trap 'stop_all; rm -rf "$work"' EXIT
+start_program "$binary" "$work"
+window_geometry "$WID"
+# The client area lies below the menu bar, at the bottom of the window.
+cx=$WX
+cy=$((WY + WH - 562))
+
+click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; sleep 0.3; }
+keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
+type_into_dialog() {
+  local title=$1 path=$2 dialog
+  dialog=$(timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1)
+  if [ -z "$dialog" ]; then echo "FAIL: no dialog \"$title\""; exit 1; fi
+  sleep 0.5
+  xdotool key --window "$dialog" ctrl+a
+  xdotool type --delay 20 "$path"
+  sleep 0.2
+  xdotool key Return
+  sleep 0.8
+}
+
+# The wheel over the tab strip steps one tab per notch: the fourth tab.
+xdotool mousemove $((cx + 30)) $((cy + 10)) click 5 click 5 click 5
+sleep 0.5
+click 332 484                     # "Quelldatei laden"
+type_into_dialog "Quelldatei laden" "$work/rpg95.bmp"
+click 452 484                     # "Sektion wechseln": section 2
+click 452 484                     # section 3
+click 108 140                     # the section view
+keys Right Right Down             # selector to (32, 16) of the section
+click 400 140                     # the target sheet
+keys Right Right Right Right Down Down Down Return   # insert frame (64, 48), paste
+import -window root "$build/rpg95scenario.png" 2>/dev/null
+click 596 468                     # "Zieldbild speichern"
+type_into_dialog "Zielbild speichern" "$work/sheet"
+
+for _ in $(seq 1 30); do [ -s "$work/sheet.bmp" ] && break; sleep 0.2; done
+if [ ! -s "$work/sheet.bmp" ]; then echo "FAIL: sheet.bmp was not written"; exit 1; fi
+
+size=$(identify -format '%wx%h' "$work/sheet.bmp")
+[ "$size" = "480x256" ] || { echo "FAIL: saved sheet is $size"; exit 1; }
+# Section 3 is the bottom-left quarter: its (32, 16) is (32, 528) in the file.
+convert "$work/rpg95.bmp" -crop 16x16+32+528 +repage "$work/want.png"
+convert "$work/sheet.bmp" -crop 16x16+64+48 +repage "$work/got.png"
+diff=$(compare -metric AE "$work/want.png" "$work/got.png" null: 2>&1)
+[ "$diff" = "0" ] || { echo "FAIL: pasted piece differs in $diff pixels"; exit 1; }
+corner=$(convert "$work/sheet.bmp" -format '%[pixel:p{0,0}]' info:)
+case "$corner" in
+  "srgb(255,102,153)") ;;
+  *) echo "FAIL: the template around the piece is $corner"; exit 1 ;;
+esac
+echo "RPG95 scenario: piece of section 3 pasted and saved correctly"
