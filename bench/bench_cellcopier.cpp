@@ -3,8 +3,9 @@
 // flatten through "dump.bmp" — against a bare save and load of the same
 // 480 x 256 sheet in the same folder, the floor that flatten cannot beat.
 
+#include "benchsupport.h"
+
 #include "app/mainform.h"
-#include "picture/dialogs.h"
 #include "picture/picturefile.h"
 #include "picture/pictureview.h"
 
@@ -16,24 +17,9 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <map>
 #include <memory>
-#include <string>
 
 namespace {
-
-// Answers every file dialog with one name and every question with Yes.
-class FixedDialogs : public Dialogs
-{
-public:
-    QString name;
-    QString askOpenFileName(const QString &, const QString &, const QString &) override { return name; }
-    QString askSaveFileName(const QString &, const QString &, const QString &) override { return name; }
-    Answer message(const QString &, Buttons buttons, const QString &) override
-    {
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-};
 
 struct Bench
 {
@@ -96,22 +82,6 @@ void BM_BareSaveAndLoad(benchmark::State &state)
 BENCHMARK(BM_ArrowKeyInSource)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_EnterWithFlatten)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_BareSaveAndLoad)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-
-// Passes everything to the console and keeps the medians.
-class MedianReporter : public benchmark::ConsoleReporter
-{
-public:
-    std::map<std::string, double> medians;
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.aggregate_name == "median")
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 

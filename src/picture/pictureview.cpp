@@ -214,6 +214,10 @@ bool PictureView::surfaceFits() const
 QImage PictureView::freshSurface() const
 {
     const QSize size = QSize(scaleWidth(), scaleHeight()).expandedTo(QSize(1, 1));
+    // A picture that fills the view is the surface as it stands; the first
+    // paint gives the surface its own copy.
+    if (m_picture.size() == size)
+        return m_picture;
     QImage surface(size, QImage::Format_RGB32);
     surface.fill(m_background);
     if (!m_picture.isNull()) {

@@ -227,8 +227,11 @@ void Rpg95Page::cutSection()
 void Rpg95Page::showOnMap(int section)
 {
     for (int i = 0; i < 4; ++i) {
+        const QColor colour = i + 1 == section ? kOnView : kOffView;
         QPalette pal = m_map[i]->palette();
-        pal.setColor(QPalette::Window, i + 1 == section ? kOnView : kOffView);
+        if (pal.color(QPalette::Window) == colour)
+            continue;
+        pal.setColor(QPalette::Window, colour);
         m_map[i]->setPalette(pal);
     }
 }
