@@ -78,7 +78,7 @@ private slots:
     void labelsCountWithinTheSection_data();
     void labelsCountWithinTheSection();
     void pasteFromSectionFour();
-    void largestPieceAtTheRightEdge();
+    void largestPiecePastTheEdges();
 };
 
 void TestRpg95Page::sectionsInTurn()
@@ -246,7 +246,7 @@ void TestRpg95Page::pasteFromSectionFour()
     QCOMPARE(f.dialogs.fileRequests.last().filter, QStringLiteral("*.bmp"));
 }
 
-void TestRpg95Page::largestPieceAtTheRightEdge()
+void TestRpg95Page::largestPiecePastTheEdges()
 {
     PageFixture f(kRpg95Tab);
     QVERIFY(f.isReady());
@@ -262,13 +262,18 @@ void TestRpg95Page::largestPieceAtTheRightEdge()
         QCOMPARE(f.form().pageState().RSelSize, step.mode);
         QCOMPARE(rgb(f.view("rpic2")->picture()), picture.copy(QRect(QPoint(0, 0), step.size)));
     }
+    // One step right leaves the section: the clip keeps its last good place,
+    // and after a switch preview and paste both show that place of section 2.
+    f.pressKey("rpic1", Qt::Key_Right);
+    f.clickButton("wechseln");
+    QCOMPARE(f.view("rpic2")->picture(), picture.copy(128, 0, 128, 128));
     f.pressKey("rpic3", Qt::Key_Right, Qt::NoModifier, 30);
     const QImage before = f.view("rpic3")->image();
 
     f.pressKey("rpic3", Qt::Key_Return);
 
     QCOMPARE(changedArea(before, f.view("rpic3")->image()), QRect(464, 0, 16, 128));
-    QVERIFY(sameArea(f.view("rpic3")->image(), QPoint(464, 0), picture, QPoint(0, 0), QSize(16, 128)));
+    QVERIFY(sameArea(f.view("rpic3")->image(), QPoint(464, 0), picture, QPoint(128, 0), QSize(16, 128)));
 }
 
 QTEST_MAIN(TestRpg95Page)

@@ -141,7 +141,12 @@ void CellCopier::runSourceSelection()
     sourceClip.setClipY(wholeNumber(sel.top()));
     sourceClip.setClipHeight(clip.height());
     sourceClip.setClipWidth(clip.width());
-    m_controls.sourceHolder->setPicture(sourceClip.Clip());
+    cutSourcePreview();
+}
+
+void CellCopier::cutSourcePreview()
+{
+    m_controls.sourceHolder->setPicture(m_controls.sourceClip->Clip());
     if (m_controls.sourcePreview)
         m_controls.sourcePreview->setPicture(m_controls.sourceHolder->picture());
 }

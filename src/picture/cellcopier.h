@@ -73,6 +73,9 @@ public:
 
     void updateSourceSelection();
     void runSourceSelection();  // throws PictureError
+    // Cuts the source clip's rectangle as it stands into the source preview,
+    // for a page that gives the clip a new picture. Throws PictureError.
+    void cutSourcePreview();
     void updateTargetInsert();
     void paste();
 

@@ -176,7 +176,7 @@ void Rpg95Page::RInitLoadedSource()
         cutSection();
         m_context.state.RSection = 1;
         m_controls.sourceClip->setPicture(view.picture());
-        RUpdateSourceSelection();
+        updateSourceOfNewSection();
     } catch (const PictureError &) {
     }
 }
@@ -201,7 +201,7 @@ void Rpg95Page::wechseln_Click()
     try {
         cutSection();
         m_controls.sourceClip->setPicture(m_controls.source->picture());
-        RUpdateSourceSelection();
+        updateSourceOfNewSection();
     } catch (const PictureError &) {
     }
 }
@@ -211,6 +211,23 @@ void Rpg95Page::rselgr_Click()
     stepSize(*m_controls.selector, rpg95SizeCycle(), &m_context.state.RSelSize);
     stepSize(*m_controls.insertFrame, rpg95SizeCycle(), nullptr);
     RUpdateSourceSelection();
+}
+
+// The source update of a load and a switch. Where the selector reaches past
+// the section, the source clip keeps the rectangle of its last good cut: the
+// preview then shows that piece of the new section, which is what Enter pastes.
+void Rpg95Page::updateSourceOfNewSection()
+{
+    try {
+        m_copier->runSourceSelection();
+        return;
+    } catch (const PictureError &) {
+    }
+    try {
+        m_copier->cutSourcePreview();
+    } catch (const PictureError &) {
+        // No good cut yet: the preview stays empty.
+    }
 }
 
 void Rpg95Page::cutSection()

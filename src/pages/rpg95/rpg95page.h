@@ -35,6 +35,7 @@ private:
     // Cuts the section the section rectangle stands on out of the whole
     // picture into the section view and the source clip. Throws PictureError.
     void cutSection();
+    void updateSourceOfNewSection();
     void showOnMap(int section);
 
     RectShape *m_sectionRect = nullptr;   // rtempsel
