@@ -21,12 +21,6 @@ namespace {
 
 constexpr int kRpg95Tab = 3;
 const QPoint kCorner[] = {{0, 0}, {128, 0}, {0, 512}, {128, 512}};
-const QString kLoadFailed = QStringLiteral("Die Datei kann leider nicht geladen werden !");
-
-QImage rgb(const QImage &image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
-}
 
 QString loadSource(PageFixture &f, const QImage &picture, const QString &name = "rpg95.bmp")
 {
@@ -69,44 +63,67 @@ class TestRpg95Page : public QObject
     Q_OBJECT
 
 private slots:
+    void sectionsInTurn_data();
     void sectionsInTurn();
     void firstLoadFails_data();
     void firstLoadFails();
-    void secondLoadStartsAtSectionOne();
-    void picturesOfOtherSizes_data();
-    void picturesOfOtherSizes();
-    void labelsCountWithinTheSection_data();
-    void labelsCountWithinTheSection();
     void pasteFromSectionFour();
     void largestPiecePastTheEdges();
 };
 
+void TestRpg95Page::sectionsInTurn_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("RPG95 chip set") << QSize(256, 1024);
+    QTest::newRow("one section") << QSize(128, 512);
+    QTest::newRow("larger than a chip set") << QSize(300, 1200);
+}
+
 void TestRpg95Page::sectionsInTurn()
 {
+    QFETCH(QSize, size);
+
     PageFixture f(kRpg95Tab);
     QVERIFY(f.isReady());
-    const QImage picture = distinctColours(QSize(256, 1024));
+    const QImage picture = distinctColours(size);
     const QString path = loadSource(f, picture);
     QCOMPARE(f.dialogs.fileRequests.last().title, QStringLiteral("Quelldatei laden"));
-    QVERIFY(f.button("wechseln")->isEnabled());
     // A switch cuts from the picture held since the load.
     QVERIFY(QFile::remove(path));
     f.pressKey("rpic1", Qt::Key_Right, Qt::NoModifier, 2);
     f.pressKey("rpic1", Qt::Key_Down, Qt::NoModifier, 9);
+    const QColor window = f.view("rpic1")->backgroundColor();
 
     const struct { int section; qint16 count; } steps[] = {{1, 1}, {2, 2}, {3, 3}, {4, 0}, {1, 1}};
     for (int i = 0; i < 5; ++i) {
-        const auto &step = steps[i];
         if (i > 0)
             f.clickButton("wechseln");
-        QCOMPARE(sectionOnMap(f), step.section);
-        QCOMPARE(f.form().pageState().RSection, std::optional<qint16>(step.count));
-        QCOMPARE(f.view("rpic1")->picture(), section(picture, step.section, Qt::black));
+        const QImage shown = section(picture, steps[i].section, window);
+        QCOMPARE(sectionOnMap(f), steps[i].section);
+        QCOMPARE(f.form().pageState().RSection, std::optional<qint16>(steps[i].count));
+        QCOMPARE(f.view("rpic1")->picture(), shown);
         QCOMPARE(f.label("rcor1")->text(), QStringLiteral("3"));
         QCOMPARE(f.label("rcor2")->text(), QStringLiteral("10"));
-        QCOMPARE(f.view("rpic2")->picture(), picture.copy(QRect(kCorner[step.section - 1] + QPoint(32, 144), QSize(16, 16))));
+        QCOMPARE(f.view("rpic2")->picture(), shown.copy(32, 144, 16, 16));
     }
     QVERIFY(f.dialogs.messages.isEmpty());
+
+    // The labels count within the section: 8 columns, 32 rows.
+    f.pressKey("rpic1", Qt::Key_Right, Qt::NoModifier, 8);
+    f.pressKey("rpic1", Qt::Key_Down, Qt::NoModifier, 30);
+    QCOMPARE(QPoint(int(f.shape("rsel")->left()), int(f.shape("rsel")->top())), QPoint(112, 496));
+    QCOMPARE(f.label("rcor1")->text(), QStringLiteral("8"));
+    QCOMPARE(f.label("rcor2")->text(), QStringLiteral("32"));
+
+    // A second load while section 3 is on view starts at section 1 of the new file.
+    f.clickButton("wechseln", 2);
+    const QImage second = indexedColours(QSize(256, 1024));
+    loadSource(f, second, "second.bmp");
+    QCOMPARE(sectionOnMap(f), 1);
+    QCOMPARE(f.view("rpic1")->picture(), section(second, 1, window));
+    f.clickButton("wechseln");
+    QCOMPARE(sectionOnMap(f), 2);
+    QCOMPARE(f.view("rpic1")->picture(), section(second, 2, window));
 }
 
 void TestRpg95Page::firstLoadFails_data()
@@ -115,7 +132,6 @@ void TestRpg95Page::firstLoadFails_data()
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("cancelled") << QString() << QByteArray();
     QTest::newRow("not a picture") << "junk.bmp" << QByteArray("BM no picture at all");
-    QTest::newRow("missing") << "gone.bmp" << QByteArray();
 }
 
 void TestRpg95Page::firstLoadFails()
@@ -125,8 +141,7 @@ void TestRpg95Page::firstLoadFails()
 
     PageFixture f(kRpg95Tab);
     QVERIFY(f.isReady());
-    if (!content.isEmpty())
-        QVERIFY(writeFile(f.filePath(name), content));
+    QVERIFY(content.isEmpty() || writeFile(f.filePath(name), content));
     f.clickWithFile("CLoadQr", name.isEmpty() ? name : f.filePath(name));
 
     QVERIFY(!f.button("wechseln")->isEnabled());
@@ -135,89 +150,7 @@ void TestRpg95Page::firstLoadFails()
     QVERIFY(!f.view("rpic1")->hasPicture());
     QCOMPARE(f.dialogs.messages.size(), name.isEmpty() ? 0 : 1);
     if (!name.isEmpty())
-        QCOMPARE(f.dialogs.messages.first().text, kLoadFailed);
-}
-
-void TestRpg95Page::secondLoadStartsAtSectionOne()
-{
-    PageFixture f(kRpg95Tab);
-    QVERIFY(f.isReady());
-    loadSource(f, indexedColours(QSize(256, 1024)), "first.bmp");
-    f.clickButton("wechseln", 2);
-    QCOMPARE(sectionOnMap(f), 3);
-
-    const QImage second = distinctColours(QSize(256, 1024));
-    loadSource(f, second, "second.bmp");
-    QCOMPARE(sectionOnMap(f), 1);
-    QCOMPARE(f.view("rpic1")->picture(), section(second, 1, Qt::black));
-    f.clickButton("wechseln");
-    QCOMPARE(sectionOnMap(f), 2);
-    QCOMPARE(f.view("rpic1")->picture(), section(second, 2, Qt::black));
-}
-
-void TestRpg95Page::picturesOfOtherSizes_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("one section") << QSize(128, 512);
-    QTest::newRow("larger than a chip set") << QSize(300, 1200);
-}
-
-void TestRpg95Page::picturesOfOtherSizes()
-{
-    QFETCH(QSize, size);
-
-    PageFixture f(kRpg95Tab);
-    QVERIFY(f.isReady());
-    const QImage picture = distinctColours(size);
-    loadSource(f, picture);
-    const QColor window = f.view("rpic1")->backgroundColor();
-    const int order[] = {1, 2, 3, 4, 1};
-    for (int i = 0; i < 5; ++i) {
-        const int n = order[i];
-        if (i > 0)
-            f.clickButton("wechseln");
-        QCOMPARE(sectionOnMap(f), n);
-        QCOMPARE(f.view("rpic1")->picture(), section(picture, n, window));
-        QCOMPARE(f.view("rpic2")->picture(), section(picture, n, window).copy(0, 0, 16, 16));
-    }
-}
-
-void TestRpg95Page::labelsCountWithinTheSection_data()
-{
-    QTest::addColumn<QString>("view");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("presses");
-    QTest::addColumn<QPoint>("expected");
-    QTest::addColumn<QString>("column");
-    QTest::addColumn<QString>("row");
-
-    QTest::newRow("selector to column 8") << "rpic1" << int(Qt::Key_Right) << 8 << QPoint(112, 0) << "8" << "1";
-    QTest::newRow("selector to row 32") << "rpic1" << int(Qt::Key_Down) << 40 << QPoint(0, 496) << "1" << "32";
-    QTest::newRow("insert frame to column 30") << "rpic3" << int(Qt::Key_Right) << 31 << QPoint(464, 0) << "30" << "1";
-    QTest::newRow("insert frame to row 16") << "rpic3" << int(Qt::Key_Down) << 17 << QPoint(0, 240) << "1" << "16";
-}
-
-void TestRpg95Page::labelsCountWithinTheSection()
-{
-    QFETCH(QString, view);
-    QFETCH(int, key);
-    QFETCH(int, presses);
-    QFETCH(QPoint, expected);
-    QFETCH(QString, column);
-    QFETCH(QString, row);
-
-    PageFixture f(kRpg95Tab);
-    QVERIFY(f.isReady());
-    loadSource(f, distinctColours(QSize(256, 1024)));
-    f.clickButton("wechseln", 3);
-    const bool source = view == QLatin1String("rpic1");
-    f.clickView(view);
-    f.pressKey(view, Qt::Key(key), Qt::NoModifier, presses);
-
-    const RectShape *moved = f.shape(source ? "rsel" : "rins");
-    QCOMPARE(QPoint(int(moved->left()), int(moved->top())), expected);
-    QCOMPARE(f.label(source ? "rcor1" : "rkor1")->text(), column);
-    QCOMPARE(f.label(source ? "rcor2" : "rkor2")->text(), row);
+        QCOMPARE(f.dialogs.messages.first().text, QStringLiteral("Die Datei kann leider nicht geladen werden !"));
 }
 
 void TestRpg95Page::pasteFromSectionFour()
@@ -243,7 +176,6 @@ void TestRpg95Page::pasteFromSectionFour()
     QVERIFY(sameArea(saved, QPoint(64, 48), picture, QPoint(128 + 32, 512 + 16), QSize(16, 16)));
     QCOMPARE(f.view("rpic3")->picture(), saved);
     QCOMPARE(f.dialogs.fileRequests.last().title, QStringLiteral("Zielbild speichern"));
-    QCOMPARE(f.dialogs.fileRequests.last().filter, QStringLiteral("*.bmp"));
 }
 
 void TestRpg95Page::largestPiecePastTheEdges()
@@ -252,16 +184,10 @@ void TestRpg95Page::largestPiecePastTheEdges()
     QVERIFY(f.isReady());
     const QImage picture = distinctColours(QSize(256, 1024));
     loadSource(f, picture);
-    const struct { QSize size; qint16 mode; } steps[] = {
-        {{16, 32}, 1}, {{32, 16}, 2}, {{32, 32}, 3}, {{48, 48}, 4}, {{64, 64}, 5}, {{128, 128}, 6},
-    };
-    for (const auto &step : steps) {
-        f.clickButton("rselgr");
-        for (const char *name : {"rsel", "rins"})
-            QCOMPARE(QSize(int(f.shape(name)->width()), int(f.shape(name)->height())), step.size);
-        QCOMPARE(f.form().pageState().RSelSize, step.mode);
-        QCOMPARE(rgb(f.view("rpic2")->picture()), picture.copy(QRect(QPoint(0, 0), step.size)));
-    }
+    f.clickButton("rselgr", 6);
+    QCOMPARE(f.form().pageState().RSelSize, qint16(6));
+    QCOMPARE(f.shape("rins")->width(), 128.0);
+    QCOMPARE(f.view("rpic2")->picture(), picture.copy(0, 0, 128, 128));
     // One step right leaves the section: the clip keeps its last good place,
     // and after a switch preview and paste both show that place of section 2.
     f.pressKey("rpic1", Qt::Key_Right);

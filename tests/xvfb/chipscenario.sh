@@ -16,24 +16,7 @@ convert -size 480x256 -seed 7 plasma: -type TrueColor "BMP3:$work/source.bmp"
 start_display
 trap 'stop_all; rm -rf "$work"' EXIT
 start_program "$binary" "$work"
-window_geometry "$WID"
-# The client area lies below the menu bar, at the bottom of the window.
-cx=$WX
-cy=$((WY + WH - 562))
-
-click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; sleep 0.3; }
-keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
-type_into_dialog() {
-  local title=$1 path=$2 dialog
-  dialog=$(timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1)
-  if [ -z "$dialog" ]; then echo "FAIL: no dialog \"$title\""; exit 1; fi
-  sleep 0.5
-  xdotool key --window "$dialog" ctrl+a
-  xdotool type --delay 20 "$path"
-  sleep 0.2
-  xdotool key Return
-  sleep 0.8
-}
+client_origin "$WID"
 
 click 564 204                     # "Quellbild laden"
 type_into_dialog "Quellbild laden" "$work/source.bmp"

@@ -68,3 +68,28 @@ window_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=/G_\1=/p')"
   WX=$G_X; WY=$G_Y; WW=$G_WIDTH; WH=$G_HEIGHT
 }
+
+# The client area lies below the menu bar, at the bottom of the window: sets
+# cx, cy, the screen position of its top-left corner, for click.
+client_origin() {
+  window_geometry "$1"
+  cx=$WX
+  cy=$((WY + WH - 562))
+}
+
+# A left click at a point of the client area; keys to the focused window.
+click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; sleep 0.3; }
+keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
+
+# Waits for the file dialog titled $1, types the path $2 into it and accepts.
+type_into_dialog() {
+  local title=$1 path=$2 dialog
+  dialog=$(timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1)
+  if [ -z "$dialog" ]; then echo "FAIL: no dialog \"$title\""; exit 1; fi
+  sleep 0.5
+  xdotool key --window "$dialog" ctrl+a
+  xdotool type --delay 20 "$path"
+  sleep 0.2
+  xdotool key Return
+  sleep 0.8
+}
