@@ -226,7 +226,7 @@ void Rpg95Page::updateSourceOfNewSection()
     try {
         m_copier->cutSourcePreview();
     } catch (const PictureError &) {
-        // No good cut yet: the preview stays empty.
+        // No good cut yet: the preview stays as it was.
     }
 }
 
