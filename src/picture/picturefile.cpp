@@ -91,7 +91,7 @@ BmpHeader peekBmpHeader(QIODevice &device)
 {
     BmpHeader header;
     const QByteArray head = device.peek(34);
-    header.bmp = device.peek(2) == "BM";
+    header.bmp = head.startsWith("BM");
     if (head.size() < 34 || !header.bmp)
         return header;
     header.offset = u32At(head, 10);
@@ -162,7 +162,7 @@ QImage readBmp16(QIODevice &device, const BmpHeader &header, const QString &name
     if (!fitsWorkingFormat(size, QImage::Format_RGB32))
         throw PictureError(QStringLiteral("%1: picture too large").arg(name));
 
-    // Every 16-bit value once: far fewer than the pixels of most pictures.
+    // The colour of every 16-bit value, worked out once per load.
     QList<QRgb> colours(1 << 16);
     const auto channel = [](quint32 value, quint32 mask) {
         if (!mask)
@@ -215,12 +215,13 @@ QImage readImage(QIODevice *device, const QByteArray &format, const QString &nam
     if (announced.isValid() && !fitsWorkingFormat(announced, decoded))
         throw PictureError(QStringLiteral("%1: picture too large").arg(name));
 
-    // The reader decodes into a picture of the announced size and format when
-    // it is handed one. Prepared and filled, it gives every pixel that the file
-    // leaves out (skipped runs, a short last row) one defined colour: the first
-    // palette entry, or black where there is no palette.
+    // The BMP reader decodes into a picture of the announced size and format
+    // when it is handed one. Prepared and filled, it gives every pixel that the
+    // file leaves out (skipped runs, a short last row) one defined colour: the
+    // first palette entry, or black where there is no palette. Other readers
+    // allocate their own, so nothing is prepared for them.
     QImage image;
-    if (announced.isValid() && decoded != QImage::Format_Invalid) {
+    if (header.bmp && announced.isValid() && decoded != QImage::Format_Invalid) {
         image = QImage(announced, decoded);
         if (image.isNull())
             throw PictureError(QStringLiteral("%1: picture too large").arg(name));
@@ -232,7 +233,8 @@ QImage readImage(QIODevice *device, const QByteArray &format, const QString &nam
     const uchar *prepared = image.constBits();
     if (!reader.read(&image) || image.isNull())
         throw PictureError(QStringLiteral("%1: %2").arg(name, reader.errorString()));
-    // A BMP decoded elsewhere might hold pixels nobody wrote.
+    // A BMP decoded into a picture of the reader's own might hold pixels
+    // nobody wrote.
     if (header.bmp && (!prepared || image.constBits() != prepared))
         throw PictureError(QStringLiteral("%1: unexpected picture layout").arg(name));
     if (!fitsWorkingFormat(image.size(), image.format()))
