@@ -7,6 +7,7 @@
 #include "picture/pictureview.h"
 #include "picture/rectshape.h"
 #include "picture/sizecycle.h"
+#include "picture/stretchimage.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -128,6 +129,10 @@ Rpg95Page::Rpg95Page(QWidget *page, PageContext &context)
                                          QStringLiteral("Sel-Grösse ändern"),
                                          QStringLiteral("Ändert die Grösse des Selection-Kästchens"),
                                          16, 208, 105, 25);
+
+    // The source preview carries a thin border; the target preview is the
+    // bordered view itself.
+    m_controls.sourcePreview->setBorder(true);
 
     PageState &state = context.state;
     const auto clipSize = [&state] { return sizeForMode(rpg95SizeCycle(), state.RSelSize); };
