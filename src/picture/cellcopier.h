@@ -74,6 +74,7 @@ public:
     void updateSourceSelection();
     void runSourceSelection();  // throws PictureError
     void updateTargetInsert();
+    void runTargetInsert();  // throws PictureError
     void paste();
 
     // Moves a rectangle by one step for the arrow key codes 37 to 40; false
@@ -85,8 +86,6 @@ public:
     static QString cellNumberText(double position, int cell);
 
 private:
-    void runTargetInsert();
-
     CellCopierControls m_controls;
     CellCopierNumbers m_numbers;
 };
