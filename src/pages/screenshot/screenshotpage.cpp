@@ -84,6 +84,7 @@ protected:
 
         const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         QFont small = font();
+        small.setStretch(QFont::Condensed);
         for (int pixels = QFontInfo(small).pixelSize(); pixels > 6; --pixels) {
             small.setPixelSize(pixels);
             const QFontMetrics metrics(small);
