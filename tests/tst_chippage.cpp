@@ -77,6 +77,7 @@ private slots:
     void targetPreviewWaitsForArrow_data();
     void targetPreviewWaitsForArrow();
     void pasteWithoutWritableFolder();
+    void refusedMoveKeepsPreviewedPiece();
     void helpButtonOpensHelp();
 };
 
@@ -394,19 +395,43 @@ void TestChipPage::pasteWithoutWritableFolder()
 
     f.pressKey("pic3", Qt::Key_Return);
 
+    // The piece is part of the picture whatever became of "dump.bmp".
     PictureView *pic3 = f.view("pic3");
     QVERIFY(f.dialogs.messages.isEmpty());
-    QCOMPARE(changedArea(pic3->picture(), pic3->image()), QRect(16, 16, 16, 16));
-    QVERIFY(isEvenColour(pic3->picture(), kTemplateColour));
+    QCOMPARE(pic3->picture(), pic3->image());
+    QVERIFY(sameArea(pic3->picture(), QPoint(16, 16), source, QPoint(0, 0), QSize(16, 16)));
 
-    // The preview never sees it; the saved sheet does.
+    // The next target preview shows it, and so does the saved sheet.
     f.pressKey("pic3", Qt::Key_Left);
     f.pressKey("pic3", Qt::Key_Right);
-    QVERIFY(isEvenColour(f.view("pic4")->picture(), kTemplateColour));
+    QCOMPARE(f.preview("img2")->picture().convertToFormat(QImage::Format_RGB32),
+             source.copy(0, 0, 16, 16).scaled(105, 105).convertToFormat(QImage::Format_RGB32));
     f.clickWithFile("SaveZChip", f.filePath("sheet"));
     QVERIFY(f.dialogs.messages.isEmpty());
     const QImage saved = LoadPicture(f.filePath("sheet.bmp"));
     QVERIFY(sameArea(saved, QPoint(16, 16), source, QPoint(0, 0), QSize(16, 16)));
+}
+
+void TestChipPage::refusedMoveKeepsPreviewedPiece()
+{
+    // A 96 x 96 selector at Left 400 reaches past the picture: the preview
+    // keeps the piece at 384, and Enter pastes that piece, not nothing.
+    PageFixture f;
+    QVERIFY(f.isReady());
+    const QImage source = distinctColours(kSheet);
+    loadSource(f, source);
+    f.clickButton("selgr", 6);
+    walk(f, "pic1", {24, 0});
+    QCOMPARE(position(f.shape("sel")), QPoint(384, 0));
+    const QImage shown = f.view("pic2")->picture();
+    QVERIFY(sameArea(shown, QPoint(0, 0), source, QPoint(384, 0), QSize(96, 96)));
+    f.pressKey("pic1", Qt::Key_Right);
+    QCOMPARE(position(f.shape("sel")), QPoint(400, 0));
+    QCOMPARE(f.view("pic2")->picture(), shown);
+
+    f.clickView("pic3");
+    f.pressKey("pic3", Qt::Key_Return);
+    QVERIFY(sameArea(f.view("pic3")->picture(), QPoint(0, 0), source, QPoint(384, 0), QSize(96, 96)));
 }
 
 void TestChipPage::helpButtonOpensHelp()

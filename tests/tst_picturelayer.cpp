@@ -1,6 +1,7 @@
 // Checks the picture layer the pages are built on: the clip, the picture
 // view, the picture file functions, the program folder and the dialog seam.
 
+#include "picture/cellcopier.h"
 #include "picture/dialogs.h"
 #include "picture/pictureclip.h"
 #include "picture/picturefile.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -81,6 +83,25 @@ bool throwsPictureError(const std::function<void()> &operation)
     return false;
 }
 
+// Pastes `count` times into a sheet of one colour, flattening through the
+// program folder each time; false as soon as the picture holds anything else.
+bool flattenLoop(const QString &folder, const QColor &colour, int count)
+{
+    setProgramFolder(folder);
+    PictureView view;
+    view.resize(480, 256);
+    view.setPicture(filled(480, 256, colour));
+    const QImage piece = filled(16, 16, colour);
+    for (int i = 0; i < count; ++i) {
+        view.PaintPicture(piece, (i * 16) % 480, (i / 30 * 16) % 256, 16, 16);
+        flattenThroughDump(view);
+        const QImage picture = view.picture();
+        if (picture.pixel(0, 0) != colour.rgb() || picture.pixel(479, 255) != colour.rgb())
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class TestPictureLayer : public QObject
@@ -104,6 +125,7 @@ private slots:
     void viewShapesNeverInImage();
     void viewBorder();
     void viewSurfaceBeforeFirstShow();
+    void flattenNeverTakesAnotherProgramsSheet();
 
     void saveHeader_data();
     void saveHeader();
@@ -245,6 +267,21 @@ void TestPictureLayer::clipRefuses()
 }
 
 // ---- picture view ---------------------------------------------------------
+
+void TestPictureLayer::flattenNeverTakesAnotherProgramsSheet()
+{
+    // Two copies of the program paste through one folder at the same time.
+    QTemporaryDir dir;
+    QProcess other;
+    other.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--flatten-loop"), dir.path(), QStringLiteral("red")});
+    QVERIFY(other.waitForStarted());
+    const bool ours = flattenLoop(dir.path(), Qt::blue, 400);
+    QVERIFY(other.waitForFinished(60000));
+    QVERIFY(ours);
+    QCOMPARE(other.exitCode(), 0);
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("dump.bmp"))));
+}
 
 void TestPictureLayer::viewImageVersusPicture()
 {
@@ -743,5 +780,14 @@ void TestPictureLayer::messageTitle()
     QCOMPARE(answer, yesNo ? Dialogs::Answer::No : Dialogs::Answer::Ok);
 }
 
-QTEST_MAIN(TestPictureLayer)
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    // The other copy of the program in the flatten test.
+    if (argc == 4 && QByteArray(argv[1]) == "--flatten-loop")
+        return flattenLoop(QString::fromLocal8Bit(argv[2]), QColor(QLatin1String(argv[3])), 400) ? 0 : 1;
+    TestPictureLayer test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_picturelayer.moc"

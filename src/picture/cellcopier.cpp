@@ -29,9 +29,16 @@ QString numberText(float value)
 
 void flattenThroughDump(PictureView &view)
 {
-    const QString path = programFile(QStringLiteral("dump.bmp"));
-    SavePicture(view.image(), path);
-    view.setPicture(LoadPicture(path));
+    // The surface becomes the picture in memory. The file is written for
+    // anyone who looks into the program folder, but never read back: another
+    // copy of the program sharing the folder, or a folder we may not write,
+    // must not change the sheet.
+    const QImage surface = view.image();
+    try {
+        SavePicture(surface, programFile(QStringLiteral("dump.bmp")));
+    } catch (const PictureError &) {
+    }
+    view.setPicture(surface);
 }
 
 CellCopier::CellCopier(const CellCopierControls &controls, CellCopierNumbers numbers,
@@ -172,7 +179,7 @@ void CellCopier::runTargetInsert()
 void CellCopier::paste()
 {
     try {
-        const PictureClip &sourceClip = *m_controls.sourceClip;
+        PictureClip &sourceClip = *m_controls.sourceClip;
         const QImage piece = sourceClip.Clip();
         const int left = wholeNumber(m_controls.insertFrame->left());
         const int top = wholeNumber(m_controls.insertFrame->top());
@@ -181,7 +188,6 @@ void CellCopier::paste()
         m_controls.target->PaintPicture(piece, left, top, size.width(), size.height());
         flattenThroughDump(*m_controls.target);
     } catch (const PictureError &) {
-        // Without a source nothing is painted; a flatten that fails leaves the
-        // piece on the drawing surface, where the next save still finds it.
+        // Without a source nothing is painted.
     }
 }

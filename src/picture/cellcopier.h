@@ -95,7 +95,7 @@ private:
 // decimal separator.
 QString numberText(float value);
 
-// Writes the view's drawing surface to "dump.bmp" in the program folder and
-// loads it back as the view's picture, so that what was painted becomes part
-// of the picture. Throws PictureError.
+// Makes the view's drawing surface its picture, so that what was painted
+// becomes part of it, and writes it to "dump.bmp" in the program folder.
+// Never fails: a file that cannot be written is passed over.
 void flattenThroughDump(PictureView &view);

@@ -2,11 +2,16 @@
 
 #include <QImage>
 #include <QObject>
+#include <QRect>
+
+#include <optional>
 
 // Cuts a rectangle out of its picture, stretched to a given size where one is
 // set. It refuses (throws PictureError) while it holds no picture, for a
 // rectangle without area and for one that does not lie wholly inside its
-// picture; every page treats that refusal as the end of its routine.
+// picture; every page treats that refusal as the end of its routine. A refused
+// rectangle is not kept: the clip goes back to the rectangle of its last
+// successful cut, so a later cut gives the piece the last preview showed.
 class PictureClip : public QObject
 {
     Q_OBJECT
@@ -29,7 +34,7 @@ public:
     int clipWidth() const { return m_width; }
     int clipHeight() const { return m_height; }
 
-    QImage Clip() const;
+    QImage Clip();
 
 private:
     QImage m_picture;
@@ -40,4 +45,5 @@ private:
     qint16 m_stretchX = 0;
     qint16 m_stretchY = 0;
     bool m_stretched = false;
+    std::optional<QRect> m_lastCut;
 };
