@@ -572,11 +572,7 @@ void ScreenshotPage::spic3_KeyDown(int keyCode, int)
 {
     // Every key first folds what was painted into the sheet (an accepted
     // cell) into its picture, so that the clips below see it.
-    try {
-        flattenThroughDump(*m_controls.target);
-    } catch (const PictureError &) {
-        return;
-    }
+    flattenThroughDump(*m_controls.target);
     if (CellCopier::moveByArrow(*m_controls.insertFrame, keyCode, m_twin.cell))
         SUpdateTargetCell();
     else if (keyCode == 13)
