@@ -68,3 +68,16 @@ window_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=/G_\1=/p')"
   WX=$G_X; WY=$G_Y; WW=$G_WIDTH; WH=$G_HEIGHT
 }
+
+# Waits for the file dialog titled $1, types the path $2 into it and confirms.
+type_into_dialog() {
+  local title=$1 path=$2 dialog
+  dialog=$(timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1)
+  if [ -z "$dialog" ]; then echo "FAIL: no dialog \"$title\""; exit 1; fi
+  sleep 0.5
+  xdotool key --window "$dialog" ctrl+a
+  xdotool type --delay 20 "$path"
+  sleep 0.2
+  xdotool key Return
+  sleep 0.8
+}

@@ -35,17 +35,6 @@ screen_pixel() {
   import -window root -crop "1x1+$((cx + $1))+$((cy + $2))" "$work/px.png" 2>/dev/null
   convert "$work/px.png" -format '%[pixel:p{0,0}]' info:
 }
-type_into_dialog() {
-  local title=$1 path=$2 dialog
-  dialog=$(timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1)
-  if [ -z "$dialog" ]; then echo "FAIL: no dialog \"$title\""; exit 1; fi
-  sleep 0.5
-  xdotool key --window "$dialog" ctrl+a
-  xdotool type --delay 20 "$path"
-  sleep 0.2
-  xdotool key Return
-  sleep 0.8
-}
 
 click 450 12                      # outer tab "Screenshot zu Chip"
 click 612 236                     # "Quellbild laden"
