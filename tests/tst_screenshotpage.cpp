@@ -239,6 +239,7 @@ void TestScreenshotPage::sizeButtons_data()
         QTest::newRow(twin + "not a number") << chip << "sto" << "zehn" << "tplus" << "zehn" << 16.0;
         QTest::newRow(twin + "empty") << chip << "sleft" << "" << "lminus" << "" << 16.0;
         QTest::newRow(twin + "plus below 1") << chip << "sleft" << "-5" << "lplus" << "-5" << 16.0;
+        QTest::newRow(twin + "beyond 16 bits") << chip << "sto" << "70000" << "tminus" << "70000" << 16.0;
     }
 }
 
