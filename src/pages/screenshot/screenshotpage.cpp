@@ -221,10 +221,10 @@ void ScreenshotPage::buildSourcePage(QWidget *page)
     CellCopierControls &c = m_controls;
 
     // The viewport shows only what of the screenshot view lies inside it.
-    m_viewport = makeView(page, t.viewport, 24, 48, kViewportWidth, kViewportHeight);
-    m_viewport->setBackgroundColor(QColor(255, 0, 0));
-    m_viewport->setFocusPolicy(Qt::NoFocus);
-    c.source = makeView(m_viewport, t.sourceView, 0, 0, kViewportWidth, kViewportHeight);
+    PictureView *viewport = makeView(page, t.viewport, 24, 48, kViewportWidth, kViewportHeight);
+    viewport->setBackgroundColor(QColor(255, 0, 0));
+    viewport->setFocusPolicy(Qt::NoFocus);
+    c.source = makeView(viewport, t.sourceView, 0, 0, kViewportWidth, kViewportHeight);
     c.source->setBackgroundColor(page->palette().color(QPalette::Base));
     c.source->setAutoSize(true);
     // The view and the source clip share the one copy of the screenshot.

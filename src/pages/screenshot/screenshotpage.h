@@ -103,7 +103,6 @@ private:
     SheetFiles *m_files = nullptr;
 
     // "Quellbild"
-    PictureView *m_viewport = nullptr;
     QPushButton *m_rauf = nullptr;
     QPushButton *m_runter = nullptr;
     QPushButton *m_rechts = nullptr;
