@@ -1,9 +1,9 @@
 #include "app/mainform.h"
+#include "pages/pagecontrols.h"
 #include "picture/dialogs.h"
 #include "windows/windowopeners.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -11,10 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zellforma"));
-    // The small dialog font the fixed layouts were measured with.
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    useDialogFont();
 
     // Qt's own dialogs speak German where the translations are installed.
     QTranslator qtTranslator;

@@ -307,27 +307,29 @@ void TestHelpWindow::helpTexts_data()
         << "tallgemein" << "allgemein" << 4255
         << QStringList{"1. ", "2. ", "3. ", "4. ", "5. ", "------",
                        "\"Es gibt keine Paletten Funktion\"", "16 Millionen Farben",
-                       "BMP", "PNG", "Das Zellforma-Team"};
+                       "BMP", "PNG", "Das Zellforma-Team", "Pfeiltasten"};
     QTest::newRow("tchip") << "tchip" << "chip" << 1119
-                           << QStringList{"\"Quellbild laden\"", "\"Sel-Grösse ändern\"", "Enter"}
+                           << QStringList{"\"Quellbild laden\"", "\"Sel-Grösse ändern\"", "Enter", "Pfeiltasten"}
                                   + closing;
     QTest::newRow("tchar") << "tchar" << "char" << 1427
-                           << QStringList{"\"Quellbild laden\"", "RPG95", "Hintergrundfarbe"}
+                           << QStringList{"\"Quellbild laden\"", "RPG95", "Hintergrundfarbe", "Pfeiltasten"}
                                   + closing;
     QTest::newRow("tface") << "tface" << "face" << 1075
                            << QStringList{"\"Quellbild laden\"", "Pfeiltasten", "Face Set"}
                                   + closing;
     QTest::newRow("tchipkonv") << "tchipkonv" << "chipkonv" << 1723
                                << QStringList{"\"Sektion wechseln\"", "\"Sel-Grösse ändern\"",
-                                              "RPG95"}
+                                              "RPG95", "\"Zieldbild speichern\""}
                                       + closing;
     QTest::newRow("tscreenchip") << "tscreenchip" << "screenchip" << 1844
                                  << QStringList{"\"Quellbild laden\"", "\"Selection Grösse\"",
-                                                "\"Zielbild\"", "\"Chip säubern\""}
+                                                "\"Zielbild\"", "\"Chip säubern\"",
+                                                "\"Änderung aktzeptieren\""}
                                         + closing;
     QTest::newRow("tscreenchar") << "tscreenchar" << "screenchar" << 1844
                                  << QStringList{"\"Quellbild laden\"", "\"Selection Grösse\"",
-                                                "\"Zielbild\"", "\"Char säubern\""}
+                                                "\"Zielbild\"", "\"Char säubern\"",
+                                                "\"Änderung aktzeptieren\""}
                                         + closing;
 }
 

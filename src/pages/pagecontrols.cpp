@@ -3,9 +3,12 @@
 #include "picture/pictureview.h"
 #include "picture/stretchimage.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption,
                      int x, int y, int w, int h)
@@ -34,7 +37,31 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     button->setGeometry(x, y, w, h);
     // Buttons do not take the focus from the picture views by a click.
     button->setFocusPolicy(Qt::TabFocus);
+    fitCaption(button);
     return button;
+}
+
+void useDialogFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
+}
+
+void fitCaption(QPushButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    // A pixel of air on each side, so no letter touches the frame.
+    const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                         .width() - 2;
+    const QString text = button->text();
+    QFont font = button->font();
+    // Down to 6 points at most; below that a caption would not read either.
+    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != button->font())
+        button->setFont(font);
 }
 
 PictureView *makeView(QWidget *parent, const QString &name, int x, int y, int w, int h)

@@ -17,5 +17,14 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text,
                   int x, int y, int w, int h);
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
                         const QString &toolTip, int x, int y, int w, int h);
+// The small dialog font the fixed layouts were measured with, for the whole
+// program.
+void useDialogFont();
+
+// Gives a button whose caption is wider than its inside a smaller font of its
+// own, so that every caption reads whole at the button's fixed size. Call it
+// once the button has its text and its geometry.
+void fitCaption(QPushButton *button);
+
 PictureView *makeView(QWidget *parent, const QString &name, int x, int y, int w, int h);
 StretchImage *makeStretchImage(QWidget *parent, const QString &name, int x, int y, int w, int h);

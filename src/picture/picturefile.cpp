@@ -9,6 +9,8 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <limits>
+
 PictureError::PictureError(const QString &what)
     : std::runtime_error(what.toStdString())
 {
@@ -25,15 +27,34 @@ constexpr int kMaxSide = 32767;
 
 QString g_programFolder;
 
-// Whether a picture of this size can be held in the working format within the
-// allocation limit. The reader's own limit counts the format on disk, which
-// for a 1-bit file is a thirty-second of the working picture.
-bool fitsWorkingFormat(const QSize &size)
+// Whether the working format is reached from this one without a second copy.
+bool convertsInPlace(QImage::Format format)
+{
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32
+        || format == QImage::Format_ARGB32_Premultiplied;
+}
+
+// What one load holds at its peak: the decoded picture, and beside it the
+// picture in the working format while the conversion runs.
+qint64 loadBytes(const QSize &size, QImage::Format decoded)
+{
+    const qint64 working = qint64(size.width()) * size.height() * 4;
+    if (decoded == QImage::Format_Invalid)
+        decoded = QImage::Format_RGB32;
+    const int depth = QImage::toPixelFormat(decoded).bitsPerPixel();
+    const qint64 held = (qint64(size.width()) * depth + 31) / 32 * 4 * size.height();
+    return convertsInPlace(decoded) ? held : held + working;
+}
+
+// Whether a picture of this size, decoded in the given format, can be loaded
+// within the allocation limit. The reader's own limit counts the decoded
+// picture only, which for a 1-bit file is a thirty-second of the working one.
+bool fitsWorkingFormat(const QSize &size, QImage::Format decoded)
 {
     if (size.width() < 1 || size.height() < 1 || size.width() > kMaxSide
         || size.height() > kMaxSide)
         return false;
-    return qint64(size.width()) * size.height() * 4 <= qint64(kAllocationLimitMb) * 1024 * 1024;
+    return loadBytes(size, decoded) <= qint64(kAllocationLimitMb) * 1024 * 1024;
 }
 
 QImage toWorkingFormat(QImage image)
@@ -43,60 +64,182 @@ QImage toWorkingFormat(QImage image)
     return image;
 }
 
-QImage readImage(QIODevice *device, const QByteArray &format, const QString &name)
+// The fields of a BMP header that the loader looks at itself.
+struct BmpHeader
 {
-    QImageReader reader(device, format);
-    reader.setDecideFormatFromContent(true);
-    reader.setAllocationLimit(kAllocationLimitMb);
-    // The header's size, before anything is allocated; the picture is checked
-    // again below for readers that cannot tell it in advance.
-    const QSize announced = reader.size();
-    if (announced.isValid() && !fitsWorkingFormat(announced))
-        throw PictureError(QStringLiteral("%1: picture too large").arg(name));
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
-        throw PictureError(QStringLiteral("%1: %2").arg(name, reader.errorString()));
-    if (!fitsWorkingFormat(image.size()))
-        throw PictureError(QStringLiteral("%1: picture too large").arg(name));
-    return toWorkingFormat(std::move(image));
+    bool bmp = false;     // the file starts as a BMP does
+    bool valid = false;   // and has a header this loader knows
+    qint64 offset = 0;
+    quint32 infoSize = 0;
+    qint64 width = 0;
+    qint64 height = 0;   // negative for a top-down picture
+    int bits = 0;
+    quint32 compression = 0;
+};
+
+quint16 u16At(const QByteArray &bytes, int at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+
+quint32 u32At(const QByteArray &bytes, int at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+BmpHeader peekBmpHeader(QIODevice &device)
+{
+    BmpHeader header;
+    const QByteArray head = device.peek(34);
+    header.bmp = head.startsWith("BM");
+    if (head.size() < 34 || !header.bmp)
+        return header;
+    header.offset = u32At(head, 10);
+    header.infoSize = u32At(head, 14);
+    if (header.infoSize == 12) {
+        header.width = u16At(head, 18);
+        header.height = u16At(head, 20);
+        header.bits = u16At(head, 24);
+    } else if (header.infoSize >= 40) {
+        header.width = qint32(u32At(head, 18));
+        header.height = qint32(u32At(head, 22));
+        header.bits = u16At(head, 28);
+        header.compression = u32At(head, 30);
+    } else {
+        return header;
+    }
+    header.valid = true;
+    return header;
 }
 
 // An uncompressed BMP must hold every row its header announces; Qt's reader
 // would fill the missing rows with black and report success, so a cut-off
 // file would quietly replace a sheet with a damaged one.
-bool bmpIsCutOff(QIODevice &device)
+bool bmpIsCutOff(const BmpHeader &header, qint64 fileSize)
 {
-    const QByteArray head = device.peek(34);
-    if (head.size() < 34 || !head.startsWith("BM"))
-        return false;
-    const auto u16 = [&head](int at) { return qFromLittleEndian<quint16>(head.constData() + at); };
-    const auto u32 = [&head](int at) { return qFromLittleEndian<quint32>(head.constData() + at); };
-    const qint64 offset = u32(10);
-    const quint32 infoSize = u32(14);
-    qint64 width = 0;
-    qint64 height = 0;
-    int bits = 0;
-    quint32 compression = 0;
-    if (infoSize == 12) {
-        width = u16(18);
-        height = u16(20);
-        bits = u16(24);
-    } else if (infoSize >= 40) {
-        width = qint32(u32(18));
-        height = qint32(u32(22));
-        bits = u16(28);
-        compression = u32(30);
-    } else {
-        return false;
-    }
     // Run-length and embedded formats have no size to check in advance.
-    if (compression != 0 && compression != 3 && compression != 6)
+    if (!header.valid || (header.compression != 0 && header.compression != 3
+                          && header.compression != 6))
         return false;
-    if (width <= 0 || bits <= 0 || bits > 32)
+    // Larger sides are refused anyway; bounding them keeps the sums below
+    // within 64 bits whatever the header claims.
+    const qint64 height = qAbs(header.height);
+    if (header.width <= 0 || header.width > kMaxSide || height > kMaxSide
+        || header.bits <= 0 || header.bits > 32)
         return false;
-    const qint64 stride = (width * bits + 31) / 32 * 4;
-    const qint64 needed = offset + stride * qAbs(height);
-    return device.size() < needed;
+    const qint64 stride = (header.width * header.bits + 31) / 32 * 4;
+    return fileSize < header.offset + stride * height;
+}
+
+// A 16-bit BMP of the kinds Windows writes: 5-5-5 without bit fields, or any
+// channel masks with them.
+bool isBmp16(const BmpHeader &header)
+{
+    const quint32 size = header.infoSize;
+    return header.valid && header.bits == 16
+        && (header.compression == 0 || header.compression == 3)
+        && (size == 12 || size == 40 || size == 52 || size == 56 || size == 108 || size == 124);
+}
+
+// Qt's reader widens the 5- and 6-bit channels of a 16-bit BMP by shifting, so
+// white would come back as 248; here every channel is scaled to 0..255.
+QImage readBmp16(QIODevice &device, const BmpHeader &header, const QString &name)
+{
+    quint32 masks[3] = {0x7c00, 0x03e0, 0x001f};
+    qint64 dataStart = 14 + header.infoSize;
+    if (header.compression == 3) {
+        // The masks follow a 40-byte header and sit inside the longer ones.
+        const QByteArray head = device.peek(66);
+        if (head.size() < 66)
+            throw PictureError(QStringLiteral("%1: the file is cut off").arg(name));
+        for (int i = 0; i < 3; ++i)
+            masks[i] = u32At(head, 54 + 4 * i);
+        if (header.infoSize == 40)
+            dataStart += 12;
+    }
+    const QSize size(int(qMin<qint64>(header.width, kMaxSide + 1)),
+                     int(qMin<qint64>(qAbs(header.height), kMaxSide + 1)));
+    if (!fitsWorkingFormat(size, QImage::Format_RGB32))
+        throw PictureError(QStringLiteral("%1: picture too large").arg(name));
+
+    // The colour of every 16-bit value, worked out once per load.
+    QList<QRgb> colours(1 << 16);
+    const auto channel = [](quint32 value, quint32 mask) {
+        if (!mask)
+            return 0;
+        const int shift = qCountTrailingZeroBits(mask);
+        const quint64 top = mask >> shift;
+        return int((((value & mask) >> shift) * quint64(255) + top / 2) / top);
+    };
+    for (quint32 value = 0; value < (1u << 16); ++value)
+        colours[int(value)] = qRgb(channel(value, masks[0]), channel(value, masks[1]),
+                                   channel(value, masks[2]));
+
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        throw PictureError(QStringLiteral("%1: picture too large").arg(name));
+    // An offset inside the headers is taken as pointing right after them.
+    if (!device.seek(qMax(header.offset, dataStart)))
+        throw PictureError(QStringLiteral("%1: the file is cut off").arg(name));
+    const int stride = (size.width() * 16 + 31) / 32 * 4;
+    QByteArray row(stride, '\0');
+    const uchar *bytes = reinterpret_cast<const uchar *>(row.constData());
+    for (int i = 0; i < size.height(); ++i) {
+        if (device.read(row.data(), stride) != stride)
+            throw PictureError(QStringLiteral("%1: the file is cut off").arg(name));
+        const int y = header.height < 0 ? i : size.height() - 1 - i;
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = colours[bytes[2 * x] | bytes[2 * x + 1] << 8];
+    }
+    return image;
+}
+
+QImage readImage(QIODevice *device, const QByteArray &format, const QString &name)
+{
+    const BmpHeader header = peekBmpHeader(*device);
+    if (isBmp16(header))
+        return readBmp16(*device, header, name);
+
+    QImageReader reader(device, format);
+    reader.setDecideFormatFromContent(true);
+    reader.setAllocationLimit(kAllocationLimitMb);
+    // The header's size and format, before anything is allocated; the picture
+    // is checked again below for readers that cannot tell them in advance.
+    // A top-down BMP announces a negative height.
+    QSize announced = reader.size();
+    if (announced.height() < 0)
+        announced.setHeight(announced.height() == std::numeric_limits<int>::min()
+                                ? 0 : -announced.height());
+    const QImage::Format decoded = reader.imageFormat();
+    if (announced.isValid() && !fitsWorkingFormat(announced, decoded))
+        throw PictureError(QStringLiteral("%1: picture too large").arg(name));
+
+    // The BMP reader decodes into a picture of the announced size and format
+    // when it is handed one. Prepared and filled, it gives every pixel that the
+    // file leaves out (skipped runs, a short last row) one defined colour: the
+    // first palette entry, or black where there is no palette. Other readers
+    // allocate their own, so nothing is prepared for them.
+    QImage image;
+    if (header.bmp && announced.isValid() && decoded != QImage::Format_Invalid) {
+        image = QImage(announced, decoded);
+        if (image.isNull())
+            throw PictureError(QStringLiteral("%1: picture too large").arg(name));
+        if (image.depth() <= 8)
+            image.fill(0u);
+        else
+            image.fill(Qt::black);
+    }
+    const uchar *prepared = image.constBits();
+    if (!reader.read(&image) || image.isNull())
+        throw PictureError(QStringLiteral("%1: %2").arg(name, reader.errorString()));
+    // A BMP decoded into a picture of the reader's own might hold pixels
+    // nobody wrote.
+    if (header.bmp && (!prepared || image.constBits() != prepared))
+        throw PictureError(QStringLiteral("%1: unexpected picture layout").arg(name));
+    if (!fitsWorkingFormat(image.size(), image.format()))
+        throw PictureError(QStringLiteral("%1: picture too large").arg(name));
+    return toWorkingFormat(std::move(image));
 }
 
 void put16(QByteArray &out, int offset, quint16 value)
@@ -157,7 +300,7 @@ QImage LoadPicture(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw PictureError(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    if (bmpIsCutOff(file))
+    if (bmpIsCutOff(peekBmpHeader(file), file.size()))
         throw PictureError(QStringLiteral("%1: the file is cut off").arg(path));
     return readImage(&file, QByteArray(), path);
 }

@@ -5,8 +5,7 @@
 StretchImage::StretchImage(QWidget *parent)
     : QFrame(parent)
 {
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
+    setFrameStyle(QFrame::NoFrame);
 }
 
 void StretchImage::setPicture(const QImage &picture)
@@ -15,11 +14,17 @@ void StretchImage::setPicture(const QImage &picture)
     update();
 }
 
-void StretchImage::paintEvent(QPaintEvent *event)
+void StretchImage::setBorder(bool on)
 {
-    QFrame::paintEvent(event);
-    if (m_picture.isNull())
-        return;
+    setFrameStyle(on ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    setLineWidth(1);
+    update();
+}
+
+void StretchImage::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
-    painter.drawImage(contentsRect(), m_picture);
+    if (!m_picture.isNull())
+        painter.drawImage(rect(), m_picture);
+    drawFrame(&painter);
 }

@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 
 #include "backgroundmusic.h"
+#include "pages/pagecontrols.h"
 #include "windowopeners.h"
 
 #include <QCloseEvent>
@@ -110,6 +111,7 @@ void HelpWindow::createControls()
         auto *button = new QPushButton(QString::fromUtf8(topics[topic].caption), this);
         button->setObjectName(QString::fromLatin1(topics[topic].button));
         button->setGeometry(8, topics[topic].buttonTop, 153, 25);
+        fitCaption(button);
         buttons[topic] = button;
     }
     auto *exitButton = new QPushButton(QStringLiteral("Beenden"), this);

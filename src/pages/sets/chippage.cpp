@@ -3,6 +3,7 @@
 #include "app/pagecontext.h"
 #include "pages/pagecontrols.h"
 #include "picture/sizecycle.h"
+#include "picture/stretchimage.h"
 
 namespace {
 
@@ -54,6 +55,10 @@ ChipPage::ChipPage(QWidget *page, PageContext &context)
                                          QStringLiteral("Sel-Grösse ändern"),
                                          QStringLiteral("Ändert die Grösse des Selection-Kästchens"),
                                          16, 200, 105, 25);
+
+    // The chip previews carry a thin border; the picture still fills 105 x 105.
+    m_controls.sourcePreview->setBorder(true);
+    m_controls.targetPreview->setBorder(true);
 
     PageState &state = context.state;
     const auto clipSize = [&state] { return sizeForMode(chipSizes(), state.ChipSelSize); };
