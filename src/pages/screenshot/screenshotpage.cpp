@@ -66,12 +66,31 @@ int roundedPixel(double value)
 }
 
 // A tall, narrow button whose caption is shown wrapped at its blanks, one
-// word a line, in a font small enough for the widest word to fit. The
-// caption itself is kept as given.
+// word a line, in a condensed font small enough for the widest word to fit
+// with a pixel of air on each side. The caption itself is kept as given.
 class WrappedCaptionButton : public QPushButton
 {
 public:
-    using QPushButton::QPushButton;
+    WrappedCaptionButton(const QString &caption, QWidget *parent, const QRect &place)
+        : QPushButton(caption, parent)
+    {
+        setGeometry(place);
+        QStyleOptionButton option;
+        option.initFrom(this);
+        const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+                             .width() - 2;
+        QFont condensed = font();
+        condensed.setStretch(QFont::Condensed);
+        const auto widest = [this](const QFont &f) {
+            int width = 0;
+            for (const QString &word : words())
+                width = qMax(width, QFontMetrics(f).horizontalAdvance(word));
+            return width;
+        };
+        while (widest(condensed) > room && condensed.pointSizeF() > 6)
+            condensed.setPointSizeF(condensed.pointSizeF() - 0.5);
+        setFont(condensed);
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -81,23 +100,12 @@ protected:
         initStyleOption(&option);
         option.text.clear();
         painter.drawControl(QStyle::CE_PushButton, option);
-
-        const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        QFont small = font();
-        small.setStretch(QFont::Condensed);
-        for (int pixels = QFontInfo(small).pixelSize(); pixels > 6; --pixels) {
-            small.setPixelSize(pixels);
-            const QFontMetrics metrics(small);
-            int widest = 0;
-            for (const QString &word : words)
-                widest = qMax(widest, metrics.horizontalAdvance(word));
-            if (widest <= width() - 2)
-                break;
-        }
-        painter.setFont(small);
         painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(rect(), Qt::AlignCenter, words.join(QLatin1Char('\n')));
+        painter.drawText(rect(), Qt::AlignCenter, words().join(QLatin1Char('\n')));
     }
+
+private:
+    QStringList words() const { return text().split(QLatin1Char(' '), Qt::SkipEmptyParts); }
 };
 
 // A plain rectangle outline drawn inside its own bounds, letting the mouse
@@ -139,10 +147,15 @@ QWidget *makeOutline(QWidget *parent, const QString &name, const QColor &colour,
 QPushButton *makeScrollButton(QWidget *parent, const QString &name, const QString &caption,
                               int x, int y, int w, int h)
 {
-    QPushButton *button = w < h ? new WrappedCaptionButton(caption, parent)
-                                : new QPushButton(caption, parent);
+    QPushButton *button = nullptr;
+    if (w < h) {
+        button = new WrappedCaptionButton(caption, parent, QRect(x, y, w, h));
+    } else {
+        button = new QPushButton(caption, parent);
+        button->setGeometry(x, y, w, h);
+        fitCaption(button);
+    }
     button->setObjectName(name);
-    button->setGeometry(x, y, w, h);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
@@ -246,7 +259,6 @@ void ScreenshotPage::buildSourcePage(QWidget *page)
     c.sourceHolder = makeView(frame, t.sourceHolder, 24, 48, 105, 105);
     c.sourceHolder->hide();
     c.sourcePreview = makeStretchImage(frame, t.sourcePreview, 24, 48, 105, 105);
-    c.sourcePreview->setFrameStyle(QFrame::NoFrame);
     m_loadSource = makeButton(frame, t.loadSource, QStringLiteral("Quellbild laden"),
                               t.loadSourceTip, 24, 168, 105, 25);
 
