@@ -77,6 +77,7 @@ public:
     // for a page that gives the clip a new picture. Throws PictureError.
     void cutSourcePreview();
     void updateTargetInsert();
+    void runTargetInsert();  // throws PictureError
     void paste();
 
     // Moves a rectangle by one step for the arrow key codes 37 to 40; false
@@ -88,8 +89,6 @@ public:
     static QString cellNumberText(double position, int cell);
 
 private:
-    void runTargetInsert();
-
     CellCopierControls m_controls;
     CellCopierNumbers m_numbers;
 };

@@ -58,6 +58,8 @@ PictureView::PictureView(QWidget *parent)
 void PictureView::setPicture(const QImage &picture)
 {
     m_picture = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    if (m_autoSize && !m_picture.isNull())
+        resize(m_picture.width() + 2 * m_border, m_picture.height() + 2 * m_border);
     rebuildSurface();
 }
 
@@ -68,6 +70,8 @@ void PictureView::clearPicture()
 
 QImage PictureView::image() const
 {
+    if (!m_keepsSurface)
+        return freshSurface();
     if (!surfaceFits())
         m_surface = freshSurface();
     return m_surface;
@@ -75,7 +79,7 @@ QImage PictureView::image() const
 
 void PictureView::PaintPicture(const QImage &source, int x, int y, int w, int h)
 {
-    if (source.isNull() || w <= 0 || h <= 0)
+    if (source.isNull() || w <= 0 || h <= 0 || !m_keepsSurface)
         return;
     if (!surfaceFits())
         m_surface = freshSurface();
@@ -139,6 +143,12 @@ bool PictureView::event(QEvent *event)
     return QWidget::event(event);
 }
 
+void PictureView::setDrawingSurface(bool on)
+{
+    m_keepsSurface = on;
+    rebuildSurface();
+}
+
 void PictureView::setBorder(bool on)
 {
     m_border = on ? 2 : 0;
@@ -154,7 +164,14 @@ void PictureView::paintEvent(QPaintEvent *event)
         painter.setClipRect(QRect(0, 0, scaleWidth(), scaleHeight()));
     }
     const QRect dirty = event->rect().translated(-m_border, -m_border);
-    painter.drawImage(dirty, m_surface, dirty);
+    if (m_keepsSurface) {
+        painter.drawImage(dirty, m_surface, dirty);
+    } else {
+        painter.fillRect(dirty, m_background);
+        const QRect shown = dirty & m_picture.rect();
+        if (!shown.isEmpty())
+            painter.drawImage(shown.topLeft(), m_picture, shown);
+    }
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     for (const RectShape *shape : qAsConst(m_shapes)) {
         if (shape->isVisible())
@@ -201,12 +218,14 @@ void PictureView::mouseReleaseEvent(QMouseEvent *event)
 
 void PictureView::rebuildSurface()
 {
-    m_surface = freshSurface();
+    m_surface = m_keepsSurface ? freshSurface() : QImage();
     update();
 }
 
 bool PictureView::surfaceFits() const
 {
+    if (!m_keepsSurface)
+        return true;
     return m_surface.size() == QSize(scaleWidth(), scaleHeight()).expandedTo(QSize(1, 1));
 }
 

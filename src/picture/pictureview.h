@@ -40,6 +40,15 @@ public:
     // A sunken border of two pixels around the inner area (off by default).
     void setBorder(bool on);
 
+    // AutoSize: every picture set gives the view its size; the view keeps its
+    // place. Off by default.
+    void setAutoSize(bool on) { m_autoSize = on; }
+
+    // A view without a drawing surface only shows its picture and keeps no
+    // second copy of it (for pictures of any size); nothing paints into it,
+    // and image() is built afresh at each call. On by default.
+    void setDrawingSurface(bool on);
+
     int tabIndex() const { return m_tabIndex; }
     void setTabIndex(int index) { m_tabIndex = index; }
 
@@ -76,4 +85,6 @@ private:
     int m_tabIndex = 0;
     int m_border = 0;
     bool m_pressed = false;
+    bool m_autoSize = false;
+    bool m_keepsSurface = true;
 };
