@@ -22,13 +22,9 @@ convert -size 1200x900 -seed 7 plasma: -fill 'rgb(10,200,30)' -draw 'rectangle 9
 start_display
 trap 'stop_all; rm -rf "$work"' EXIT
 start_program "$binary" "$work"
-window_geometry "$WID"
-cx=$WX
-cy=$((WY + WH - 562))
+client_origin "$WID"
 
 at() { xdotool mousemove $((cx + $1)) $((cy + $2)); }
-click() { at "$1" "$2"; xdotool click 1; sleep 0.3; }
-keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 # Holds the left button on a point for some seconds, then lets go elsewhere.
 hold() { at "$1" "$2"; xdotool mousedown 1; sleep "$3"; at 300 300; xdotool mouseup 1; sleep 0.3; }
 screen_pixel() {
