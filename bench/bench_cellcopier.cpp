@@ -79,28 +79,23 @@ void BM_BareSaveAndLoad(benchmark::State &state)
     }
 }
 
-BENCHMARK(BM_ArrowKeyInSource)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_EnterWithFlatten)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_BareSaveAndLoad)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ArrowKeyInSource)->Apply(medianOfFive);
+BENCHMARK(BM_EnterWithFlatten)->Apply(medianOfFive);
+BENCHMARK(BM_BareSaveAndLoad)->Apply(medianOfFive);
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    preferOffscreen();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-
     Bench bench;
     g_bench = &bench;
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    std::map<std::string, double> medians = runBenchmarks(argc, argv);
 
-    const double arrow = reporter.medians["BM_ArrowKeyInSource"];
-    const double enter = reporter.medians["BM_EnterWithFlatten"];
-    const double floor = reporter.medians["BM_BareSaveAndLoad"];
+    const double arrow = medians["BM_ArrowKeyInSource"];
+    const double enter = medians["BM_EnterWithFlatten"];
+    const double floor = medians["BM_BareSaveAndLoad"];
     if (arrow > 0)
         std::printf("arrow key median: %.1f us (goal: under 100 us)\n", arrow);
     if (enter > 0 && floor > 0)

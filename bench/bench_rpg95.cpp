@@ -67,26 +67,21 @@ void BM_BareCopyAndScale(benchmark::State &state)
     }
 }
 
-BENCHMARK(BM_SectionSwitch)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_BareCopyAndScale)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SectionSwitch)->Apply(medianOfFive);
+BENCHMARK(BM_BareCopyAndScale)->Apply(medianOfFive);
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    preferOffscreen();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-
     Bench bench;
     g_bench = &bench;
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    std::map<std::string, double> medians = runBenchmarks(argc, argv);
 
-    const double sectionSwitch = reporter.medians["BM_SectionSwitch"];
-    const double floor = reporter.medians["BM_BareCopyAndScale"];
+    const double sectionSwitch = medians["BM_SectionSwitch"];
+    const double floor = medians["BM_BareCopyAndScale"];
     if (sectionSwitch > 0 && floor > 0)
         std::printf("section switch / bare copy and scale: %.2f (goal: at most 2.00)\n",
                     sectionSwitch / floor);

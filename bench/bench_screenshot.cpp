@@ -5,6 +5,8 @@
 // grow much with the picture. Also prints how much resident memory loading
 // the large screenshot takes: the view and the source clip share one copy.
 
+#include "benchsupport.h"
+
 #include "app/mainform.h"
 #include "app/tabcontrol.h"
 #include "pages/screenshot/screenshotpage.h"
@@ -28,16 +30,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Answers every file dialog with the name it is given.
-class FixedDialogs : public Dialogs
-{
-public:
-    QString name;
-    QString askOpenFileName(const QString &, const QString &, const QString &) override { return name; }
-    QString askSaveFileName(const QString &, const QString &, const QString &) override { return name; }
-    Answer message(const QString &, Buttons, const QString &) override { return Answer::Ok; }
-};
 
 double residentMb()
 {
@@ -137,49 +129,25 @@ void BM_MousePlacement(benchmark::State &state)
     }
 }
 
-BENCHMARK(BM_ScrollTick)->Arg(489)->Arg(4096)->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_MousePlacement)->Arg(489)->Arg(4096)->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)->ReportAggregatesOnly(true);
-
-// Passes everything to the console and keeps the medians.
-class MedianReporter : public benchmark::ConsoleReporter
-{
-public:
-    std::map<std::string, double> medians;
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.aggregate_name == "median")
-                medians[run.run_name.function_name + "/" + run.run_name.args] =
-                    run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
+BENCHMARK(BM_ScrollTick)->Arg(489)->Arg(4096)->Apply(medianOfFive);
+BENCHMARK(BM_MousePlacement)->Arg(489)->Arg(4096)->Apply(medianOfFive);
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    preferOffscreen();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-
     Bench bench;
     g_bench = &bench;
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    std::map<std::string, double> medians = runBenchmarks(argc, argv);
 
     const double pictureMb = 4096.0 * 4096.0 * 4 / (1024 * 1024);
     std::printf("resident growth loading 4096 x 4096: %.1f MB, %.2f x the picture's %.0f MB "
                 "(goal: under 1.50)\n", bench.growthMb, bench.growthMb / pictureMb, pictureMb);
-    const auto ratio = [&reporter](const char *name) {
-        const double small = reporter.medians[std::string(name) + "/489"];
-        const double large = reporter.medians[std::string(name) + "/4096"];
+    const auto ratio = [&medians](const char *name) {
+        const double small = medians[std::string(name) + "/489"];
+        const double large = medians[std::string(name) + "/4096"];
         return small > 0 ? large / small : 0.0;
     };
     std::printf("scroll tick 4096 x 4096 / 489 x 457: %.2f (goal: at most 2.00)\n",

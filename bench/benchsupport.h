@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QtGlobal>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -24,7 +26,8 @@ public:
     }
 };
 
-// Passes everything to the console and keeps the medians.
+// Passes everything to the console and keeps the medians, by name, or by
+// "name/argument" for a benchmark run with arguments.
 class MedianReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -33,9 +36,36 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs) {
-            if (run.aggregate_name == "median")
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+            if (run.aggregate_name != "median")
+                continue;
+            std::string name = run.run_name.function_name;
+            if (!run.run_name.args.empty())
+                name += "/" + run.run_name.args;
+            medians[name] = run.GetAdjustedRealTime();
         }
         ConsoleReporter::ReportRuns(runs);
     }
 };
+
+// Five repetitions in microseconds, reported as their aggregates.
+inline void medianOfFive(benchmark::internal::Benchmark *bench)
+{
+    bench->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
+// Qt without a screen, unless the caller chose a platform.
+inline void preferOffscreen()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// Runs the benchmarks the command line selects; returns their medians.
+inline std::map<std::string, double> runBenchmarks(int &argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return reporter.medians;
+}
