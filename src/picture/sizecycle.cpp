@@ -25,30 +25,34 @@ QSize sizeForMode(const SizeCycle &cycle, qint16 mode)
     return QSize(0, 0);
 }
 
-const SizeCycle &chipSizeCycle()
+namespace {
+
+// The selection sizes of the two chip set pages; they differ only in their
+// largest square.
+SizeCycle selectionSizes(int largest)
 {
-    static const SizeCycle cycle = {
+    const QSize square(largest, largest);
+    return {
         {QSize(16, 16), QSize(16, 32), 1},
         {QSize(16, 32), QSize(32, 16), 2},
         {QSize(32, 16), QSize(32, 32), 3},
         {QSize(32, 32), QSize(48, 48), 4},
         {QSize(48, 48), QSize(64, 64), 5},
-        {QSize(64, 64), QSize(96, 96), 6},
-        {QSize(96, 96), QSize(16, 16), 7},
+        {QSize(64, 64), square, 6},
+        {square, QSize(16, 16), 7},
     };
+}
+
+} // namespace
+
+const SizeCycle &chipSizeCycle()
+{
+    static const SizeCycle cycle = selectionSizes(96);
     return cycle;
 }
 
 const SizeCycle &rpg95SizeCycle()
 {
-    static const SizeCycle cycle = {
-        {QSize(16, 16), QSize(16, 32), 1},
-        {QSize(16, 32), QSize(32, 16), 2},
-        {QSize(32, 16), QSize(32, 32), 3},
-        {QSize(32, 32), QSize(48, 48), 4},
-        {QSize(48, 48), QSize(64, 64), 5},
-        {QSize(64, 64), QSize(128, 128), 6},
-        {QSize(128, 128), QSize(16, 16), 7},
-    };
+    static const SizeCycle cycle = selectionSizes(128);
     return cycle;
 }

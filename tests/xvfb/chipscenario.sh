@@ -27,19 +27,8 @@ keys Right Right Right Right Down Down Down Return   # insert frame (64, 48), pa
 click 564 468                     # "Zielbild speichern"
 type_into_dialog "Zielbild speichern" "$work/sheet"
 
-for _ in $(seq 1 30); do [ -s "$work/sheet.bmp" ] && break; sleep 0.2; done
 import -window root "$build/chipscenario.png" 2>/dev/null
-if [ ! -s "$work/sheet.bmp" ]; then echo "FAIL: sheet.bmp was not written"; exit 1; fi
-
-size=$(identify -format '%wx%h' "$work/sheet.bmp")
-[ "$size" = "480x256" ] || { echo "FAIL: saved sheet is $size"; exit 1; }
-convert "$work/source.bmp" -crop 16x16+32+16 +repage "$work/want.png"
-convert "$work/sheet.bmp" -crop 16x16+64+48 +repage "$work/got.png"
-diff=$(compare -metric AE "$work/want.png" "$work/got.png" null: 2>&1)
-[ "$diff" = "0" ] || { echo "FAIL: pasted piece differs in $diff pixels"; exit 1; }
-corner=$(convert "$work/sheet.bmp" -format '%[pixel:p{0,0}]' info:)
-case "$corner" in
-  "srgb(255,102,153)") ;;
-  *) echo "FAIL: the template around the piece is $corner"; exit 1 ;;
-esac
+expect_sheet "$work/sheet.bmp" 480x256
+expect_same_piece "$work/source.bmp" 32 16 "$work/sheet.bmp" 64 48
+expect_pixel "$work/sheet.bmp" 0 0 "srgb(255,102,153)" "the template around the piece"
 echo "chip scenario: piece pasted and saved correctly"

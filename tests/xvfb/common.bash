@@ -93,3 +93,28 @@ type_into_dialog() {
   xdotool key Return
   sleep 0.8
 }
+
+# Waits for the saved sheet $1 and checks that it is $2 pixels (WxH).
+expect_sheet() {
+  local sheet=$1 want=$2 size
+  for _ in $(seq 1 30); do [ -s "$sheet" ] && break; sleep 0.2; done
+  if [ ! -s "$sheet" ]; then echo "FAIL: $sheet was not written"; exit 1; fi
+  size=$(identify -format '%wx%h' "$sheet")
+  [ "$size" = "$want" ] || { echo "FAIL: saved sheet is $size, not $want"; exit 1; }
+}
+
+# The pixel ($2, $3) of picture $1 must be $4 (as "srgb(r,g,b)"); $5 says what it is.
+expect_pixel() {
+  local got
+  got=$(convert "$1" -format "%[pixel:p{$2,$3}]" info:)
+  [ "$got" = "$4" ] || { echo "FAIL: $5 at ($2, $3) is $got, not $4"; exit 1; }
+}
+
+# The 16 x 16 piece at ($2, $3) of picture $1 must stand at ($5, $6) of picture $4.
+expect_same_piece() {
+  local diff
+  convert "$1" -crop "16x16+$2+$3" +repage "$work/want.png"
+  convert "$4" -crop "16x16+$5+$6" +repage "$work/got.png"
+  diff=$(compare -metric AE "$work/want.png" "$work/got.png" null: 2>&1)
+  [ "$diff" = "0" ] || { echo "FAIL: pasted piece differs in $diff pixels"; exit 1; }
+}

@@ -10,7 +10,7 @@ binary=$1
 build=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/common.bash"
-require_tools Xvfb xdotool convert import
+require_tools Xvfb xdotool convert import identify
 
 work=$(mktemp -d)
 trap 'stop_all; rm -rf "$work"' EXIT
@@ -53,18 +53,9 @@ click 276 404                     # "Änderung aktzeptieren"
 click 580 228                     # "Zielbild speichern"
 type_into_dialog "Zielbild speichern" "$work/sheet"
 
-for _ in $(seq 1 30); do [ -s "$work/sheet.bmp" ] && break; sleep 0.2; done
 import -window root "$build/screenshotscenario.png" 2>/dev/null
-if [ ! -s "$work/sheet.bmp" ]; then echo "FAIL: sheet.bmp was not written"; exit 1; fi
-
-size=$(identify -format '%wx%h' "$work/sheet.bmp")
-[ "$size" = "480x256" ] || { echo "FAIL: saved sheet is $size"; exit 1; }
-pixel() { convert "$work/sheet.bmp" -format "%[pixel:p{$1,$2}]" info:; }
-check() {
-  local x=$1 y=$2 want=$3 what=$4 got
-  got=$(pixel "$x" "$y")
-  [ "$got" = "$want" ] || { echo "FAIL: $what at ($x, $y) is $got, not $want"; exit 1; }
-}
+expect_sheet "$work/sheet.bmp" 480x256
+check() { expect_pixel "$work/sheet.bmp" "$@"; }
 check 32 16 "srgb(10,200,30)" "the pasted piece"
 check 40 24 "srgb(10,200,30)" "the pasted piece"
 check 33 16 "srgb(255,102,153)" "the erased block"

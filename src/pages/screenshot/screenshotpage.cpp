@@ -147,14 +147,9 @@ QWidget *makeOutline(QWidget *parent, const QString &name, const QColor &colour,
 QPushButton *makeScrollButton(QWidget *parent, const QString &name, const QString &caption,
                               int x, int y, int w, int h)
 {
-    QPushButton *button = nullptr;
-    if (w < h) {
-        button = new WrappedCaptionButton(caption, parent, QRect(x, y, w, h));
-    } else {
-        button = new QPushButton(caption, parent);
-        button->setGeometry(x, y, w, h);
-        fitCaption(button);
-    }
+    if (w >= h)
+        return makeButton(parent, name, caption, QString(), x, y, w, h);
+    auto *button = new WrappedCaptionButton(caption, parent, QRect(x, y, w, h));
     button->setObjectName(name);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
