@@ -9,14 +9,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/common.bash"
 require_tools Xvfb xdotool convert compare import identify
 
-work=$(mktemp -d)
-trap 'stop_all; rm -rf "$work"' EXIT
+start_scenario "$binary"
 convert -size 480x256 -seed 7 plasma: -type TrueColor "BMP3:$work/source.bmp"
-
-start_display
-trap 'stop_all; rm -rf "$work"' EXIT
-start_program "$binary" "$work"
-client_origin "$WID"
 
 click 564 204                     # "Quellbild laden"
 type_into_dialog "Quellbild laden" "$work/source.bmp"

@@ -69,6 +69,17 @@ window_geometry() {
   WX=$G_X; WY=$G_Y; WW=$G_WIDTH; WH=$G_HEIGHT
 }
 
+# Starts a scenario: a work folder $work (removed on exit), the display, the
+# program $1 with its window $WID, and the client origin for click.
+start_scenario() {
+  work=$(mktemp -d)
+  trap 'stop_all; rm -rf "$work"' EXIT
+  start_display
+  trap 'stop_all; rm -rf "$work"' EXIT
+  start_program "$1" "$work"
+  client_origin "$WID"
+}
+
 # The client area lies below the menu bar, at the bottom of the window: sets
 # cx, cy, the screen position of its top-left corner, for click.
 client_origin() {

@@ -10,14 +10,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/common.bash"
 require_tools Xvfb xdotool convert compare import identify
 
-work=$(mktemp -d)
-trap 'stop_all; rm -rf "$work"' EXIT
+start_scenario "$binary"
 convert -size 256x1024 -seed 11 plasma: -type TrueColor "BMP3:$work/rpg95.bmp"
-
-start_display
-trap 'stop_all; rm -rf "$work"' EXIT
-start_program "$binary" "$work"
-client_origin "$WID"
 
 # The wheel over the tab strip steps one tab per notch: the fourth tab.
 xdotool mousemove $((cx + 30)) $((cy + 10)) click 5 click 5 click 5

@@ -12,17 +12,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/common.bash"
 require_tools Xvfb xdotool convert import identify
 
-work=$(mktemp -d)
-trap 'stop_all; rm -rf "$work"' EXIT
+start_scenario "$binary"
 # A patch of one colour where the selector will go, so that the squeezed
 # piece is that colour whatever the resampling.
 convert -size 1200x900 -seed 7 plasma: -fill 'rgb(10,200,30)' -draw 'rectangle 900,600 1100,800' \
   -type TrueColor "BMP3:$work/shot.bmp"
-
-start_display
-trap 'stop_all; rm -rf "$work"' EXIT
-start_program "$binary" "$work"
-client_origin "$WID"
 
 at() { xdotool mousemove $((cx + $1)) $((cy + $2)); }
 # Holds the left button on a point for some seconds, then lets go elsewhere.
