@@ -87,58 +87,81 @@ quint32 u32At(const QByteArray &bytes, int at)
     return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
+// Whether a 16-bit picture with this header goes to our own decoder
+// (readBmp16) instead of Qt's.
+bool decodesBmp16Here(quint32 infoSize, int bits, quint32 compression)
+{
+    return bits == 16 && (compression == 0 || compression == 3)
+        && (infoSize == 12 || infoSize == 40 || infoSize == 52 || infoSize == 56
+            || infoSize == 108 || infoSize == 124);
+}
+
+// Reads the header the way the decoder that will read the pixels does. Qt's
+// BMP reader takes 40, 64, 108 and 124 bytes as a header with 32-bit sides
+// and any other size as the old 12-byte one with signed 16-bit sides; the
+// 52- and 56-byte headers are only read by our own 16-bit decoder. A header
+// that fits none of these is not valid: two readers could see two pictures in
+// it (a few bytes taken for a large blank one), so it is refused.
 BmpHeader peekBmpHeader(QIODevice &device)
 {
     BmpHeader header;
     const QByteArray head = device.peek(34);
     header.bmp = head.startsWith("BM");
-    if (head.size() < 34 || !header.bmp)
+    if (head.size() < 18 || !header.bmp)
         return header;
     header.offset = u32At(head, 10);
     header.infoSize = u32At(head, 14);
-    if (header.infoSize == 12) {
-        header.width = u16At(head, 18);
-        header.height = u16At(head, 20);
+    switch (header.infoSize) {
+    case 12:
+        if (head.size() < 26)
+            return header;
+        header.width = qint16(u16At(head, 18));
+        header.height = qint16(u16At(head, 20));
         header.bits = u16At(head, 24);
-    } else if (header.infoSize >= 40) {
+        header.valid = true;
+        return header;
+    case 40: case 52: case 56: case 64: case 108: case 124:
+        if (head.size() < 34)
+            return header;
         header.width = qint32(u32At(head, 18));
         header.height = qint32(u32At(head, 22));
         header.bits = u16At(head, 28);
         header.compression = u32At(head, 30);
-    } else {
+        header.valid = (header.infoSize != 52 && header.infoSize != 56)
+            || decodesBmp16Here(header.infoSize, header.bits, header.compression);
+        return header;
+    default:
         return header;
     }
-    header.valid = true;
-    return header;
 }
 
-// An uncompressed BMP must hold every row its header announces; Qt's reader
-// would fill the missing rows with black and report success, so a cut-off
-// file would quietly replace a sheet with a damaged one.
-bool bmpIsCutOff(const BmpHeader &header, qint64 fileSize)
+// Sides of 1 to 32767 pixels (a top-down picture announces a negative
+// height), and for an uncompressed picture every row its header announces:
+// Qt's reader would fill missing rows with black and report success, so a
+// cut-off file would quietly replace a sheet with a damaged one.
+// Throws PictureError for anything else.
+void vouchForBmp(const BmpHeader &header, qint64 fileSize, const QString &name)
 {
-    // Run-length and embedded formats have no size to check in advance.
-    if (!header.valid || (header.compression != 0 && header.compression != 3
-                          && header.compression != 6))
-        return false;
-    // Larger sides are refused anyway; bounding them keeps the sums below
-    // within 64 bits whatever the header claims.
+    if (!header.valid)
+        throw PictureError(QStringLiteral("%1: not a BMP header this program reads").arg(name));
     const qint64 height = qAbs(header.height);
-    if (header.width <= 0 || header.width > kMaxSide || height > kMaxSide
-        || header.bits <= 0 || header.bits > 32)
-        return false;
+    if (header.width < 1 || header.width > kMaxSide || height < 1 || height > kMaxSide)
+        throw PictureError(QStringLiteral("%1: picture too large or empty").arg(name));
+    // Run-length and embedded formats have no size to check in advance.
+    if (header.compression != 0 && header.compression != 3 && header.compression != 6)
+        return;
+    if (header.bits <= 0 || header.bits > 32)
+        return;
     const qint64 stride = (header.width * header.bits + 31) / 32 * 4;
-    return fileSize < header.offset + stride * height;
+    if (fileSize < header.offset + stride * height)
+        throw PictureError(QStringLiteral("%1: the file is cut off").arg(name));
 }
 
 // A 16-bit BMP of the kinds Windows writes: 5-5-5 without bit fields, or any
 // channel masks with them.
 bool isBmp16(const BmpHeader &header)
 {
-    const quint32 size = header.infoSize;
-    return header.valid && header.bits == 16
-        && (header.compression == 0 || header.compression == 3)
-        && (size == 12 || size == 40 || size == 52 || size == 56 || size == 108 || size == 124);
+    return header.valid && decodesBmp16Here(header.infoSize, header.bits, header.compression);
 }
 
 // Qt's reader widens the 5- and 6-bit channels of a 16-bit BMP by shifting, so
@@ -300,8 +323,9 @@ QImage LoadPicture(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw PictureError(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    if (bmpIsCutOff(peekBmpHeader(file), file.size()))
-        throw PictureError(QStringLiteral("%1: the file is cut off").arg(path));
+    const BmpHeader header = peekBmpHeader(file);
+    if (header.bmp)
+        vouchForBmp(header, file.size(), path);
     return readImage(&file, QByteArray(), path);
 }
 
