@@ -118,8 +118,8 @@ private slots:
     void dialogNames();
 
     // Loads
-    void failedLoad_data();
-    void failedLoad();
+    void failedOperation_data();
+    void failedOperation();
     void loadSourceKeepsTheSelector();
     void loadSourceTooSmallForTheSelector();
     void loadTargetThenPaste();
@@ -321,7 +321,7 @@ void TestSheetFiles::dialogNames()
     QVERIFY(QFile::exists(saved + ".bmp"));
 }
 
-void TestSheetFiles::failedLoad_data()
+void TestSheetFiles::failedOperation_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("message");
@@ -337,10 +337,13 @@ void TestSheetFiles::failedLoad_data()
         QTest::newRow(row + "missing file") << load.button << load.message << "missing";
         QTest::newRow(row + "empty file") << load.button << load.message << "empty";
         QTest::newRow(row + "cut-off bitmap") << load.button << load.message << "cut";
+        QTest::newRow(row + "memory exhausted") << load.button << load.message << "no memory";
     }
+    QTest::newRow("SaveZChip, memory exhausted")
+        << "SaveZChip" << "Es ist ein Fehler beim speichern aufgekreuzt !" << "no memory";
 }
 
-void TestSheetFiles::failedLoad()
+void TestSheetFiles::failedOperation()
 {
     QFETCH(QString, button);
     QFETCH(QString, message);
@@ -362,6 +365,9 @@ void TestSheetFiles::failedLoad()
         SavePicture(sheet, chosen);
         QFile bytes(chosen);
         QVERIFY(bytes.resize(bytes.size() - 480 * 3 * 10));
+    } else if (file == QLatin1String("no memory")) {
+        QVERIFY(writeBmp(distinctColours(kSheet), chosen));
+        f.dialogs.failNextFileDialog();
     }
 
     f.clickWithFile(button, chosen);

@@ -5,6 +5,8 @@
 #include "picturefile.h"
 #include "pictureview.h"
 
+#include <exception>
+
 SheetFiles::SheetFiles(Dialogs &dialogs, SheetFilesSetup setup, QObject *parent)
     : QObject(parent)
     , m_dialogs(dialogs)
@@ -36,7 +38,7 @@ void SheetFiles::loadSource()
             m_setup.sourceClip->setPicture(m_setup.source->picture());
         if (m_setup.runSourceUpdate)
             m_setup.runSourceUpdate();
-    } catch (const PictureError &) {
+    } catch (const std::exception &) {
         showMessage(m_dialogs, m_setup.loadSourceMessage);
     }
 }
@@ -51,7 +53,7 @@ void SheetFiles::saveTarget()
             return;
         // The suffix is appended whatever the name already ends with.
         SavePicture(m_setup.target->image(), name + QStringLiteral(".bmp"));
-    } catch (const PictureError &) {
+    } catch (const std::exception &) {
         showMessage(m_dialogs, saveMessage());
     }
 }
@@ -67,7 +69,7 @@ void SheetFiles::loadTarget()
             return;
         m_setup.target->setPicture(LoadPicture(name));
         m_setup.targetClip->setPicture(m_setup.target->picture());
-    } catch (const PictureError &) {
+    } catch (const std::exception &) {
         showMessage(m_dialogs, m_setup.loadTargetMessage);
     }
 }
@@ -81,7 +83,7 @@ void SheetFiles::newTemplate()
         if (answer != Dialogs::Answer::Yes)
             return;
         m_setup.target->setPicture(LoadResPicture(m_setup.templateId));
-    } catch (const PictureError &) {
+    } catch (const std::exception &) {
         showMessage(m_dialogs, m_setup.templateMessage);
     }
 }

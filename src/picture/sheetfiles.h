@@ -33,7 +33,9 @@ struct SheetFilesSetup
 
 // The four file operations of a work page: load source, save target, load
 // target and new template. Each ends silently when its dialog reports no
-// name, and shows the page's one message when anything else fails.
+// name, and shows the page's one message when any of its steps fails in any
+// way (a picture error, memory exhausted by a huge picture, ...), keeping
+// what it had done before.
 class SheetFiles : public QObject
 {
     Q_OBJECT

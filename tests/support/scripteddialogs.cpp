@@ -1,17 +1,29 @@
 #include "scripteddialogs.h"
 
+#include <new>
+
+QString ScriptedDialogs::answerFileName()
+{
+    const QString name = m_names.isEmpty() ? QString() : m_names.dequeue();
+    if (m_failNext) {
+        m_failNext = false;
+        throw std::bad_alloc();
+    }
+    return name;
+}
+
 QString ScriptedDialogs::askOpenFileName(const QString &title, const QString &filter,
                                          const QString &proposed)
 {
     fileRequests.append({false, title, filter, proposed});
-    return m_names.isEmpty() ? QString() : m_names.dequeue();
+    return answerFileName();
 }
 
 QString ScriptedDialogs::askSaveFileName(const QString &title, const QString &filter,
                                          const QString &proposed)
 {
     fileRequests.append({true, title, filter, proposed});
-    return m_names.isEmpty() ? QString() : m_names.dequeue();
+    return answerFileName();
 }
 
 Dialogs::Answer ScriptedDialogs::message(const QString &text, Buttons buttons,

@@ -16,6 +16,8 @@ public:
 
     // The next file dialog answers with `name` ("" = cancelled).
     void queueFileName(const QString &name) { m_names.enqueue(name); }
+    // The next file dialog takes its name and then fails as if memory ran out.
+    void failNextFileDialog() { m_failNext = true; }
     // The next Yes/No box answers with `answer`; unqueued boxes answer Yes / OK.
     void queueAnswer(Answer answer) { m_answers.enqueue(answer); }
 
@@ -31,4 +33,7 @@ public:
 private:
     QQueue<QString> m_names;
     QQueue<Answer> m_answers;
+    bool m_failNext = false;
+
+    QString answerFileName();
 };
