@@ -239,7 +239,8 @@ void TestScreenshotPage::sizeButtons_data()
         QTest::newRow(twin + "not a number") << chip << "sto" << "zehn" << "tplus" << "zehn" << 16.0;
         QTest::newRow(twin + "empty") << chip << "sleft" << "" << "lminus" << "" << 16.0;
         QTest::newRow(twin + "plus below 1") << chip << "sleft" << "-5" << "lplus" << "-5" << 16.0;
-        QTest::newRow(twin + "beyond 16 bits") << chip << "sto" << "70000" << "tminus" << "70000" << 16.0;
+        QTest::newRow(twin + "minus beyond 16 bits") << chip << "sto" << "70000" << "tminus" << "69999" << 69999.0;
+        QTest::newRow(twin + "plus beyond 16 bits") << chip << "sleft" << "40000" << "lplus" << "100" << 100.0;
     }
 }
 
@@ -270,7 +271,8 @@ void TestScreenshotPage::sizeButtons()
     const QPoint at = position(sel);
     QCOMPARE(at, QPoint(qMin(304, 320 - piece.width()), qMin(224, 240 - piece.height())));
     const QImage preview = p.f.preview(p.n("simg1"))->picture();
-    QCOMPARE(preview, at.x() < 0 ? shot.copy(304, 224, 16, 16) : shot.copy(QRect(at, piece)));
+    const bool refused = at.x() < 0 || at.y() < 0;
+    QCOMPARE(preview, refused ? shot.copy(304, 224, 16, 16) : shot.copy(QRect(at, piece)));
 }
 
 void TestScreenshotPage::scaledPaste_data()

@@ -81,9 +81,7 @@ void TestWindowDetails::everyCaptionFits()
         const int inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option,
                                                            button).width();
         // Tall, narrow buttons wrap their caption at the blanks, a word a line.
-        const QStringList lines = button->height() > button->width()
-            ? button->text().split(QLatin1Char(' '), Qt::SkipEmptyParts)
-            : QStringList{button->text()};
+        const QStringList lines = captionLines(button);
         int width = 0;
         for (const QString &line : lines)
             width = qMax(width, button->fontMetrics().horizontalAdvance(line));
@@ -92,6 +90,12 @@ void TestWindowDetails::everyCaptionFits()
                            .arg(width).arg(inside);
     }
     QVERIFY(buttons.size() > 20);
+    // The scroll buttons of a page read in one type size.
+    for (const QString &twin : {QString(), QStringLiteral("c")}) {
+        const QFont font = fx.button(twin + "rauf")->font();
+        for (const char *name : {"runter", "links", "rechts"})
+            QCOMPARE(fx.button(twin + name)->font(), font);
+    }
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
     delete help.data();
     delete about.data();

@@ -50,18 +50,41 @@ void useDialogFont()
 
 void fitCaption(QPushButton *button)
 {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    // A pixel of air on each side, so no letter touches the frame.
-    const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button)
-                         .width() - 2;
-    const QString text = button->text();
-    QFont font = button->font();
+    fitCaptions({button}, button->font());
+}
+
+void fitCaptions(const QList<QPushButton *> &buttons, QFont font)
+{
+    const auto fits = [&buttons](const QFont &candidate) {
+        const QFontMetrics metrics(candidate);
+        for (const QPushButton *button : buttons) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            // A pixel of air on each side, so no letter touches the frame.
+            const int room = button->style()
+                                 ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                                 .width() - 2;
+            for (const QString &line : captionLines(button)) {
+                if (metrics.horizontalAdvance(line) > room)
+                    return false;
+            }
+        }
+        return true;
+    };
     // Down to 6 points at most; below that a caption would not read either.
-    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 6)
+    while (!fits(font) && font.pointSizeF() > 6)
         font.setPointSizeF(font.pointSizeF() - 0.5);
-    if (font != button->font())
-        button->setFont(font);
+    for (QPushButton *button : buttons) {
+        if (font != button->font())
+            button->setFont(font);
+    }
+}
+
+QStringList captionLines(const QPushButton *button)
+{
+    if (button->height() > button->width())
+        return button->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return {button->text()};
 }
 
 PictureView *makeView(QWidget *parent, const QString &name, int x, int y, int w, int h)

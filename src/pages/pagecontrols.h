@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QFont>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class PictureView;
 class QGroupBox;
@@ -25,6 +28,12 @@ void useDialogFont();
 // own, so that every caption reads whole at the button's fixed size. Call it
 // once the button has its text and its geometry.
 void fitCaption(QPushButton *button);
+// Gives a group of buttons one font: the largest, from `font` down by half
+// points to 6 points, in which every one of their captions fits.
+void fitCaptions(const QList<QPushButton *> &buttons, QFont font);
+// The lines a button shows its caption in: a tall, narrow button wraps it at
+// its blanks, a word a line.
+QStringList captionLines(const QPushButton *button);
 
 PictureView *makeView(QWidget *parent, const QString &name, int x, int y, int w, int h);
 StretchImage *makeStretchImage(QWidget *parent, const QString &name, int x, int y, int w, int h);

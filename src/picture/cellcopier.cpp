@@ -10,6 +10,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -20,11 +21,15 @@ int wholeNumber(double value)
 
 } // namespace
 
-QString numberText(float value)
+QString numberText(double value)
 {
+    // A number beyond single precision's range keeps its own value rather
+    // than showing as "inf", so that a size box can read it back.
+    if (std::fabs(value) <= std::numeric_limits<float>::max())
+        value = double(float(value));
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(double(value), 'g', 7);
+    return locale.toString(value, 'g', 7);
 }
 
 void flattenThroughDump(PictureView &view)

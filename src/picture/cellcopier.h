@@ -34,7 +34,8 @@ struct CellCopierControls
 };
 
 // The numbers that make a page's copier its own. Steps and clip sizes are
-// asked for at each use, since a page's size mode can change them.
+// asked for at each use, since a page's size mode can change them. A page
+// that runs its own source side (free selection) leaves the source ones unset.
 struct CellCopierNumbers
 {
     std::function<QSize()> sourceStep;
@@ -96,7 +97,7 @@ private:
 // A label's number: single precision, no leading blank, whole values without
 // decimals, fractions with up to seven significant digits and the user's
 // decimal separator.
-QString numberText(float value);
+QString numberText(double value);
 
 // Makes the view's drawing surface its picture, so that what was painted
 // becomes part of it, and writes it to "dump.bmp" in the program folder.

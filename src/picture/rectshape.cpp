@@ -1,5 +1,6 @@
 #include "rectshape.h"
 
+#include <algorithm>
 #include <cmath>
 
 RectShape::RectShape(QObject *parent)
@@ -46,8 +47,17 @@ void RectShape::setVisible(bool visible)
     emit changed();
 }
 
+namespace {
+
+// Far outside any picture, yet safe to round and to paint with.
+int pixel(double value)
+{
+    return int(std::lround(std::clamp(value, -1e8, 1e8)));
+}
+
+} // namespace
+
 QRect RectShape::pixelRect() const
 {
-    return QRect(int(std::lround(m_left)), int(std::lround(m_top)),
-                 int(std::lround(m_width)), int(std::lround(m_height)));
+    return QRect(pixel(m_left), pixel(m_top), pixel(m_width), pixel(m_height));
 }

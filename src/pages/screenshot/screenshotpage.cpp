@@ -66,8 +66,7 @@ int roundedPixel(double value)
 }
 
 // A tall, narrow button whose caption is shown wrapped at its blanks, one
-// word a line, in a condensed font small enough for the widest word to fit
-// with a pixel of air on each side. The caption itself is kept as given.
+// word a line. The caption itself is kept as given.
 class WrappedCaptionButton : public QPushButton
 {
 public:
@@ -75,21 +74,6 @@ public:
         : QPushButton(caption, parent)
     {
         setGeometry(place);
-        QStyleOptionButton option;
-        option.initFrom(this);
-        const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)
-                             .width() - 2;
-        QFont condensed = font();
-        condensed.setStretch(QFont::Condensed);
-        const auto widest = [this](const QFont &f) {
-            int width = 0;
-            for (const QString &word : words())
-                width = qMax(width, QFontMetrics(f).horizontalAdvance(word));
-            return width;
-        };
-        while (widest(condensed) > room && condensed.pointSizeF() > 6)
-            condensed.setPointSizeF(condensed.pointSizeF() - 0.5);
-        setFont(condensed);
     }
 
 protected:
@@ -101,11 +85,8 @@ protected:
         option.text.clear();
         painter.drawControl(QStyle::CE_PushButton, option);
         painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(rect(), Qt::AlignCenter, words().join(QLatin1Char('\n')));
+        painter.drawText(rect(), Qt::AlignCenter, captionLines(this).join(QLatin1Char('\n')));
     }
-
-private:
-    QStringList words() const { return text().split(QLatin1Char(' '), Qt::SkipEmptyParts); }
 };
 
 // A plain rectangle outline drawn inside its own bounds, letting the mouse
@@ -189,14 +170,11 @@ ScreenshotPage::ScreenshotPage(TabControl &innerTabs, PageContext &context,
     buildTargetPage(innerTabs.page(1));
     buildEditor(innerTabs.page(1));
 
+    // The free selector is this page's own (runSourceUpdate); the copier
+    // serves the sheet side and the paste.
     CellCopierNumbers numbers;
-    numbers.sourceStep = [] { return QSize(1, 1); };
     numbers.targetStep = twin.cell;
     numbers.targetMax = twin.insertMax;
-    numbers.sourceClipSize = [this] {
-        return QSize(roundedPixel(m_controls.selector->width()),
-                     roundedPixel(m_controls.selector->height()));
-    };
     numbers.targetClipSize = [cell = twin.cell] { return cell; };
     // Whatever its proportions, the piece is squeezed into one cell.
     numbers.pasteSize = twin.cell;
@@ -243,6 +221,10 @@ void ScreenshotPage::buildSourcePage(QWidget *page)
     m_runter = makeScrollButton(page, t.runter, QStringLiteral("runter"), 160, 504, 201, 17);
     m_links = makeScrollButton(page, t.links, QStringLiteral("l  i nks"), 8, 184, 17, 145);
     m_rechts = makeScrollButton(page, t.rechts, QStringLiteral("r ech t s"), 512, 176, 17, 145);
+    // One condensed font for all four, small enough for the narrow ones.
+    QFont condensed = page->font();
+    condensed.setStretch(QFont::Condensed);
+    fitCaptions({m_rauf, m_runter, m_links, m_rechts}, condensed);
 
     QGroupBox *frame = makeFrame(page, t.sourceFrame, QStringLiteral("Quellbild"), 536, 32, 145, 497);
     m_scroller = new QTimer(frame);
@@ -498,11 +480,13 @@ void ScreenshotPage::tminus_Click() { stepSelectorSize(m_heightBox, -1, false); 
 
 void ScreenshotPage::stepSelectorSize(QLineEdit *box, int delta, bool width)
 {
-    // A box that holds no usable number, or a plus that would give less than
-    // one pixel, leaves box and selector as they are, silently.
+    // A box that holds no finite number, or a plus that would give less than
+    // one pixel, leaves box and selector as they are, silently. Any other
+    // number is taken: a selector beyond the picture coordinates makes the
+    // cut fail like any refused one, and a plus brings it back to 100.
     bool ok = false;
     const double typed = QLocale().toDouble(box->text().trimmed(), &ok);
-    if (!ok || !std::isfinite(typed) || std::fabs(typed) > 32767)
+    if (!ok || !std::isfinite(typed))
         return;
     double value = typed + delta;
     if (delta > 0 && value > 300)
@@ -511,7 +495,7 @@ void ScreenshotPage::stepSelectorSize(QLineEdit *box, int delta, bool width)
         value = 1;
     if (value < 1)
         return;
-    box->setText(numberText(float(value)));
+    box->setText(numberText(value));
     if (width)
         m_controls.selector->setWidth(value);
     else
@@ -537,8 +521,8 @@ void ScreenshotPage::fitSelector()
 
 void ScreenshotPage::showSelectorPosition()
 {
-    m_controls.sourceColumn->setText(numberText(float(m_controls.selector->left())));
-    m_controls.sourceRow->setText(numberText(float(m_controls.selector->top())));
+    m_controls.sourceColumn->setText(numberText(m_controls.selector->left()));
+    m_controls.sourceRow->setText(numberText(m_controls.selector->top()));
 }
 
 void ScreenshotPage::SUpdateSourceSelection()
