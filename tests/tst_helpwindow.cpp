@@ -307,7 +307,7 @@ void TestHelpWindow::helpTexts_data()
         << "tallgemein" << "allgemein" << 4255
         << QStringList{"1. ", "2. ", "3. ", "4. ", "5. ", "------",
                        "\"Es gibt keine Paletten Funktion\"", "16 Millionen Farben",
-                       "BMP", "PNG", "Das Zellforma-Team", "Pfeiltasten"};
+                       "BMP", "PNG", "Das Zellforma-Team", "Pfeiltasten", "Mausklick"};
     QTest::newRow("tchip") << "tchip" << "chip" << 1119
                            << QStringList{"\"Quellbild laden\"", "\"Sel-Grösse ändern\"", "Enter", "Pfeiltasten"}
                                   + closing;
@@ -319,16 +319,16 @@ void TestHelpWindow::helpTexts_data()
                                   + closing;
     QTest::newRow("tchipkonv") << "tchipkonv" << "chipkonv" << 1723
                                << QStringList{"\"Sektion wechseln\"", "\"Sel-Grösse ändern\"",
-                                              "RPG95", "\"Zieldbild speichern\""}
+                                              "RPG95", "\"Zieldbild speichern\"", "Klicke zuerst"}
                                       + closing;
     QTest::newRow("tscreenchip") << "tscreenchip" << "screenchip" << 1844
                                  << QStringList{"\"Quellbild laden\"", "\"Selection Grösse\"",
-                                                "\"Zielbild\"", "\"Chip säubern\"",
+                                                "\"Zielbild\"", "\"Chip säubern\"", "gedrückter Maustaste",
                                                 "\"Änderung aktzeptieren\""}
                                         + closing;
     QTest::newRow("tscreenchar") << "tscreenchar" << "screenchar" << 1844
                                  << QStringList{"\"Quellbild laden\"", "\"Selection Grösse\"",
-                                                "\"Zielbild\"", "\"Char säubern\"",
+                                                "\"Zielbild\"", "\"Char säubern\"", "gedrückter Maustaste",
                                                 "\"Änderung aktzeptieren\""}
                                         + closing;
 }
