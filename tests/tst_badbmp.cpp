@@ -20,9 +20,9 @@
 
 namespace {
 
-// Highest side a loaded picture may have, and the most memory the whole run
-// may ever have held.
-constexpr int kMaxSide = 32768;
+// Highest side a loaded picture may have (the loader's own bound), and the
+// most memory the whole run may ever have held.
+constexpr int kMaxSide = 32767;
 constexpr long kMaxPeakKb = 600L * 1024;
 constexpr qint64 kMaxMsPerFile = 5000;
 
@@ -396,6 +396,24 @@ QList<Mutant> mutantsOf(const Bmp &bmp, std::mt19937 &random)
         mutants << Mutant{QStringLiteral("29 bytes, header size %1").arg(size, 0, 16), bytes, true};
     }
 
+    // A pixel offset short of the palette's end: the reader starts on the
+    // rows after it all the same, so a file a byte short of them is cut off.
+    const quint32 compression = core ? 0 : qFromLittleEndian<quint32>(good.constData() + 30);
+    for (quint32 offset : {0u, 14u, quint32(bmp.pixelOffset - 1)}) {
+        QByteArray bytes = good.chopped(compression == 1 || compression == 2 ? 0 : 1);
+        put32(bytes, 10, offset);
+        mutants << Mutant{QStringLiteral("pixel offset %1, a byte short").arg(offset), bytes,
+                          bytes.size() < good.size()};
+    }
+    // Every row there, but one pixel wider than the loader takes.
+    if (!core) {
+        QByteArray bytes = good.left(bmp.pixelOffset);
+        put32(bytes, 18, kMaxSide + 1);
+        const int bits = qFromLittleEndian<quint16>(good.constData() + 28);
+        bytes += QByteArray(bmp.expected.height() * (((kMaxSide + 1) * bits + 31) / 32 * 4), '\0');
+        mutants << Mutant{QStringLiteral("complete, %1 wide").arg(kMaxSide + 1), bytes, true};
+    }
+
     // Huge, negative and zero dimensions together.
     if (!core) {
         const qint32 sides[] = {0, 1, -1, 7, 5000, 8192, 11000, 16000, 16384, 32767, 32768, 32769, 46341, 65536,
@@ -514,6 +532,19 @@ void TestBadBmp::goodFilesLoad_data()
     white.bytes.replace(white.pixelOffset, 16, QByteArray(16, '\xff'));
     white.expected.fill(Qt::white);
     QTest::newRow("16 bit white, 5-5-5") << white.bytes << white.expected;
+    // A pixel offset pointing into the headers: the rows follow the palette.
+    for (Bmp bmp : goodFiles()) {
+        put32(bmp.bytes, 10, 0);
+        QTest::newRow(qPrintable(bmp.name + QStringLiteral(", pixel offset 0"))) << bmp.bytes << bmp.expected;
+    }
+    // An alpha mask without bit fields: the colours as behind a 40-byte header.
+    Bmp alpha = makeBmp(QString(), Kind::Rgba32V4, 6, 5);
+    put32(alpha.bytes, 30, 0);
+    for (int at = alpha.pixelOffset + 3; at < alpha.bytes.size(); at += 8)
+        alpha.bytes[at] = '\0';
+    QTest::newRow("32 bit, alpha mask, no bit fields") << alpha.bytes << alpha.expected;
+    const Bmp wide = makeBmp(QStringLiteral("1 bit, widest"), Kind::Pal1, kMaxSide, 1);
+    QTest::newRow(qPrintable(wide.name)) << wide.bytes << wide.expected;
 }
 
 // The files the malformed ones are made from must load right themselves.
@@ -526,7 +557,12 @@ void TestBadBmp::goodFilesLoad()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
-    const QImage image = LoadPicture(path);
+    QImage image;
+    try {
+        image = LoadPicture(path);
+    } catch (const PictureError &error) {
+        QFAIL(error.what());
+    }
     QCOMPARE(image.format(), QImage::Format_RGB32);
     QCOMPARE(image.size(), expected.size());
     for (int y = 0; y < image.height(); ++y) {

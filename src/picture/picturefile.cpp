@@ -75,6 +75,7 @@ struct BmpHeader
     qint64 height = 0;   // negative for a top-down picture
     int bits = 0;
     quint32 compression = 0;
+    quint32 colours = 0;  // palette entries; 0 for as many as the depth has
 };
 
 quint16 u16At(const QByteArray &bytes, int at)
@@ -105,7 +106,7 @@ bool decodesBmp16Here(quint32 infoSize, int bits, quint32 compression)
 BmpHeader peekBmpHeader(QIODevice &device)
 {
     BmpHeader header;
-    const QByteArray head = device.peek(34);
+    const QByteArray head = device.peek(50);
     header.bmp = head.startsWith("BM");
     if (head.size() < 18 || !header.bmp)
         return header;
@@ -121,12 +122,13 @@ BmpHeader peekBmpHeader(QIODevice &device)
         header.valid = true;
         return header;
     case 40: case 52: case 56: case 64: case 108: case 124:
-        if (head.size() < 34)
+        if (head.size() < 50)
             return header;
         header.width = qint32(u32At(head, 18));
         header.height = qint32(u32At(head, 22));
         header.bits = u16At(head, 28);
         header.compression = u32At(head, 30);
+        header.colours = u32At(head, 46);
         header.valid = (header.infoSize != 52 && header.infoSize != 56)
             || decodesBmp16Here(header.infoSize, header.bits, header.compression);
         return header;
@@ -135,12 +137,30 @@ BmpHeader peekBmpHeader(QIODevice &device)
     }
 }
 
+// Where the rows start. Neither decoder seeks backwards: a pixel offset that
+// points into the info header, the bit masks or the palette is read as
+// pointing right after them.
+qint64 rowsStart(const BmpHeader &header)
+{
+    qint64 end = 14 + qint64(header.infoSize);
+    // The masks follow a 40- or 64-byte header and sit inside the others.
+    if (header.compression == 3 && (header.infoSize == 40 || header.infoSize == 64)
+        && (header.bits == 16 || header.bits == 32))
+        end += 12;
+    if (header.bits <= 8) {
+        const qint64 colours = header.colours ? header.colours : qint64(1) << header.bits;
+        end += colours * (header.infoSize == 12 ? 3 : 4);
+    }
+    return qMax(header.offset, end);
+}
+
 // Sides of 1 to 32767 pixels (a top-down picture announces a negative
 // height), and for an uncompressed picture every row its header announces:
 // Qt's reader would fill missing rows with black and report success, so a
 // cut-off file would quietly replace a sheet with a damaged one.
-// Throws PictureError for anything else.
-void vouchForBmp(const BmpHeader &header, qint64 fileSize, const QString &name)
+// Throws PictureError for anything else. Returns whether the rows were
+// counted, that is whether every pixel of the picture is in the file.
+bool vouchForBmp(const BmpHeader &header, qint64 fileSize, const QString &name)
 {
     if (!header.valid)
         throw PictureError(QStringLiteral("%1: not a BMP header this program reads").arg(name));
@@ -149,12 +169,13 @@ void vouchForBmp(const BmpHeader &header, qint64 fileSize, const QString &name)
         throw PictureError(QStringLiteral("%1: picture too large or empty").arg(name));
     // Run-length and embedded formats have no size to check in advance.
     if (header.compression != 0 && header.compression != 3 && header.compression != 6)
-        return;
+        return false;
     if (header.bits <= 0 || header.bits > 32)
-        return;
+        return false;
     const qint64 stride = (header.width * header.bits + 31) / 32 * 4;
-    if (fileSize < header.offset + stride * height)
+    if (fileSize < rowsStart(header) + stride * height)
         throw PictureError(QStringLiteral("%1: the file is cut off").arg(name));
+    return true;
 }
 
 // A 16-bit BMP of the kinds Windows writes: 5-5-5 without bit fields, or any
@@ -169,16 +190,13 @@ bool isBmp16(const BmpHeader &header)
 QImage readBmp16(QIODevice &device, const BmpHeader &header, const QString &name)
 {
     quint32 masks[3] = {0x7c00, 0x03e0, 0x001f};
-    qint64 dataStart = 14 + header.infoSize;
     if (header.compression == 3) {
-        // The masks follow a 40-byte header and sit inside the longer ones.
+        // At 54 both after a 40-byte header and inside the longer ones.
         const QByteArray head = device.peek(66);
         if (head.size() < 66)
             throw PictureError(QStringLiteral("%1: the file is cut off").arg(name));
         for (int i = 0; i < 3; ++i)
             masks[i] = u32At(head, 54 + 4 * i);
-        if (header.infoSize == 40)
-            dataStart += 12;
     }
     const QSize size(int(qMin<qint64>(header.width, kMaxSide + 1)),
                      int(qMin<qint64>(qAbs(header.height), kMaxSide + 1)));
@@ -201,8 +219,7 @@ QImage readBmp16(QIODevice &device, const BmpHeader &header, const QString &name
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         throw PictureError(QStringLiteral("%1: picture too large").arg(name));
-    // An offset inside the headers is taken as pointing right after them.
-    if (!device.seek(qMax(header.offset, dataStart)))
+    if (!device.seek(rowsStart(header)))
         throw PictureError(QStringLiteral("%1: the file is cut off").arg(name));
     const int stride = (size.width() * 16 + 31) / 32 * 4;
     QByteArray row(stride, '\0');
@@ -218,7 +235,10 @@ QImage readBmp16(QIODevice &device, const BmpHeader &header, const QString &name
     return image;
 }
 
-QImage readImage(QIODevice *device, const QByteArray &format, const QString &name)
+// everyPixelInFile: the file was found to hold every row of an uncompressed
+// picture, so whatever picture the reader decodes into, it writes every pixel.
+QImage readImage(QIODevice *device, const QByteArray &format, const QString &name,
+                 bool everyPixelInFile = false)
 {
     const BmpHeader header = peekBmpHeader(*device);
     if (isBmp16(header))
@@ -241,10 +261,11 @@ QImage readImage(QIODevice *device, const QByteArray &format, const QString &nam
     // The BMP reader decodes into a picture of the announced size and format
     // when it is handed one. Prepared and filled, it gives every pixel that the
     // file leaves out (skipped runs, a short last row) one defined colour: the
-    // first palette entry, or black where there is no palette. Other readers
-    // allocate their own, so nothing is prepared for them.
+    // first palette entry, or black where there is no palette. A file that
+    // holds every pixel needs none, and other readers allocate their own.
+    const bool mayLeaveOut = header.bmp && !everyPixelInFile;
     QImage image;
-    if (header.bmp && announced.isValid() && decoded != QImage::Format_Invalid) {
+    if (mayLeaveOut && announced.isValid() && decoded != QImage::Format_Invalid) {
         image = QImage(announced, decoded);
         if (image.isNull())
             throw PictureError(QStringLiteral("%1: picture too large").arg(name));
@@ -256,9 +277,9 @@ QImage readImage(QIODevice *device, const QByteArray &format, const QString &nam
     const uchar *prepared = image.constBits();
     if (!reader.read(&image) || image.isNull())
         throw PictureError(QStringLiteral("%1: %2").arg(name, reader.errorString()));
-    // A BMP decoded into a picture of the reader's own might hold pixels
-    // nobody wrote.
-    if (header.bmp && (!prepared || image.constBits() != prepared))
+    // Decoded into a picture of the reader's own, such a file might show
+    // pixels nobody wrote.
+    if (mayLeaveOut && (!prepared || image.constBits() != prepared))
         throw PictureError(QStringLiteral("%1: unexpected picture layout").arg(name));
     if (!fitsWorkingFormat(image.size(), image.format()))
         throw PictureError(QStringLiteral("%1: picture too large").arg(name));
@@ -324,9 +345,8 @@ QImage LoadPicture(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         throw PictureError(QStringLiteral("%1: %2").arg(path, file.errorString()));
     const BmpHeader header = peekBmpHeader(file);
-    if (header.bmp)
-        vouchForBmp(header, file.size(), path);
-    return readImage(&file, QByteArray(), path);
+    const bool everyPixelInFile = header.bmp && vouchForBmp(header, file.size(), path);
+    return readImage(&file, QByteArray(), path, everyPixelInFile);
 }
 
 void SavePicture(const QImage &image, const QString &path)
