@@ -241,6 +241,11 @@ void TestScreenshotPage::sizeButtons_data()
         QTest::newRow(twin + "plus below 1") << chip << "sleft" << "-5" << "lplus" << "-5" << 16.0;
         QTest::newRow(twin + "minus beyond 16 bits") << chip << "sto" << "70000" << "tminus" << "69999" << 69999.0;
         QTest::newRow(twin + "plus beyond 16 bits") << chip << "sleft" << "40000" << "lplus" << "100" << 100.0;
+        QTest::newRow(twin + "minus at 250000000") << chip << "sleft" << "250000000" << "lminus"
+            << "2.5e+08" << 249999999.0;
+        QTest::newRow(twin + "minus at 1e11") << chip << "sto" << "99999999999" << "tminus" << "1e+11"
+            << 99999999998.0;
+        QTest::newRow(twin + "minus at 1e30") << chip << "sleft" << "1e30" << "lminus" << "1e+30" << 1e30;
     }
 }
 
@@ -265,14 +270,19 @@ void TestScreenshotPage::sizeButtons()
     const bool width = box == QLatin1String("sleft");
     QCOMPARE(width ? sel->width() : sel->height(), size);
     QCOMPARE(width ? sel->height() : sel->width(), 16.0);
-    // Widened at the edge, the selector stays flush with it; the preview is
-    // the piece, or the last one for a selector larger than the picture.
-    const QSize piece(int(sel->width()), int(sel->height()));
-    const QPoint at = position(sel);
-    QCOMPARE(at, QPoint(qMin(304, 320 - piece.width()), qMin(224, 240 - piece.height())));
+    // Widened at the edge, the selector stays flush with it, drawn as well,
+    // however large; the preview is the piece, or the last one for a selector
+    // larger than the picture.
+    QCOMPARE(sel->left(), qMin(304.0, 320 - sel->width()));
+    QCOMPARE(sel->top(), qMin(224.0, 240 - sel->height()));
+    const QRect drawn = sel->pixelRect();
+    QCOMPARE(drawn.x() + drawn.width(), int(qMin(320.0, 304 + sel->width())));
+    QCOMPARE(drawn.y() + drawn.height(), int(qMin(240.0, 224 + sel->height())));
     const QImage preview = p.f.preview(p.n("simg1"))->picture();
-    const bool refused = at.x() < 0 || at.y() < 0;
-    QCOMPARE(preview, refused ? shot.copy(304, 224, 16, 16) : shot.copy(QRect(at, piece)));
+    if (sel->left() < 0 || sel->top() < 0)
+        QCOMPARE(preview, shot.copy(304, 224, 16, 16));
+    else
+        QCOMPARE(preview, shot.copy(QRect(position(sel), QSize(int(sel->width()), int(sel->height())))));
 }
 
 void TestScreenshotPage::scaledPaste_data()

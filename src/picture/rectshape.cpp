@@ -11,24 +11,28 @@ RectShape::RectShape(QObject *parent)
 void RectShape::setLeft(double left)
 {
     m_left = left;
+    m_right = m_left + m_width;
     emit changed();
 }
 
 void RectShape::setTop(double top)
 {
     m_top = top;
+    m_bottom = m_top + m_height;
     emit changed();
 }
 
 void RectShape::setWidth(double width)
 {
     m_width = width;
+    m_right = m_left + m_width;
     emit changed();
 }
 
 void RectShape::setHeight(double height)
 {
     m_height = height;
+    m_bottom = m_top + m_height;
     emit changed();
 }
 
@@ -38,6 +42,22 @@ void RectShape::setGeometry(double left, double top, double width, double height
     m_top = top;
     m_width = width;
     m_height = height;
+    m_right = left + width;
+    m_bottom = top + height;
+    emit changed();
+}
+
+void RectShape::setRight(double right)
+{
+    m_right = right;
+    m_left = right - m_width;
+    emit changed();
+}
+
+void RectShape::setBottom(double bottom)
+{
+    m_bottom = bottom;
+    m_top = bottom - m_height;
     emit changed();
 }
 
@@ -59,5 +79,9 @@ int pixel(double value)
 
 QRect RectShape::pixelRect() const
 {
-    return QRect(pixel(m_left), pixel(m_top), pixel(m_width), pixel(m_height));
+    // Bounded edge by edge, a shape far larger than the bounds still ends
+    // where it ends.
+    const int left = pixel(m_left);
+    const int top = pixel(m_top);
+    return QRect(left, top, pixel(m_right) - left, pixel(m_bottom) - top);
 }

@@ -23,6 +23,11 @@ public:
     void setWidth(double width);
     void setHeight(double height);
     void setGeometry(double left, double top, double width, double height);
+    // Place the shape by its right or bottom edge, keeping its size. The edge
+    // is kept as given: for a huge size, right - width + width need not
+    // come back to it.
+    void setRight(double right);
+    void setBottom(double bottom);
     void setVisible(bool visible);
 
     // The pixels the outline covers, in the view's coordinates.
@@ -36,5 +41,7 @@ private:
     double m_top = 0;
     double m_width = 0;
     double m_height = 0;
+    double m_right = 0;    // m_left + m_width, unless set by setRight
+    double m_bottom = 0;   // m_top + m_height, unless set by setBottom
     bool m_visible = true;
 };

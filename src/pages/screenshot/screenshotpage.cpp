@@ -514,9 +514,9 @@ void ScreenshotPage::fitSelector()
     if (sel.top() < 0)
         sel.setTop(0);
     if (sel.left() + sel.width() > view.width())
-        sel.setLeft(view.width() - sel.width());
+        sel.setRight(view.width());
     if (sel.top() + sel.height() > view.height())
-        sel.setTop(view.height() - sel.height());
+        sel.setBottom(view.height());
 }
 
 void ScreenshotPage::showSelectorPosition()
