@@ -307,7 +307,8 @@ void TestHelpWindow::helpTexts_data()
         << "tallgemein" << "allgemein" << 4255
         << QStringList{"1. ", "2. ", "3. ", "4. ", "5. ", "------",
                        "\"Es gibt keine Paletten Funktion\"", "16 Millionen Farben",
-                       "BMP", "PNG", "Das Zellforma-Team", "Pfeiltasten", "Mausklick"};
+                       "BMP", "PNG", "Das Zellforma-Team", "Pfeiltasten", "Mausklick",
+                       "\"RPG95 Char Konvertor\""};
     QTest::newRow("tchip") << "tchip" << "chip" << 1119
                            << QStringList{"\"Quellbild laden\"", "\"Sel-Grösse ändern\"", "Enter", "Pfeiltasten"}
                                   + closing;
